@@ -1,0 +1,54 @@
+#include "app/program.h"
+
+#include "app/form3.h"
+#include "app/form9.h"
+#include "countdown/form1.h"
+#include "team/form2.h"
+
+Program::Program(Services services, std::function<void()> endProgram)
+    : services_(services), endProgram_(std::move(endProgram)) {}
+
+Program::~Program() = default;
+
+void Program::start() {
+    Form9 startup(*this);
+    startup.Form_Load();
+}
+
+Form3& Program::form3() {
+    if (!form3_) {
+        form3_ = std::make_unique<Form3>(*this);
+        form3_->Form_Load();
+    }
+    return *form3_;
+}
+
+Form1& Program::form1() {
+    if (!form1_) {
+        form1_ = std::make_unique<Form1>(*this);
+        form1_->Form_Load();
+    }
+    return *form1_;
+}
+
+Form2& Program::form2() {
+    if (!form2_) {
+        form2_ = std::make_unique<Form2>(*this);
+        form2_->Form_Load();
+    }
+    return *form2_;
+}
+
+void Program::unloadForm2() {
+    if (form2_) {
+        form2_->Form_Unload();
+        form2_.reset();
+    }
+}
+
+void Program::end() {
+    ended_ = true;
+    if (endProgram_) {
+        endProgram_();
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/services.h"
+#include "schedule/group_split.h"
+
+#include <functional>
+#include <memory>
+
+class Form1;
+class Form2;
+class Form3;
+class Form9;
+
+// The running program: its services, the group tables, and the one instance
+// of each window. A window is created and loaded the first time it is asked
+// for, and lives until it is unloaded or the program ends.
+class Program {
+public:
+    Program(Services services, std::function<void()> endProgram);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Services& services() { return services_; }
+    XMLParsing::GroupTables& groupTables() { return groupTables_; }
+
+    // Runs the start-up window, which sets everything else going.
+    void start();
+
+    Form3& form3();
+    Form1& form1();
+    Form2& form2();
+    // Runs the panel's unload steps and discards it.
+    void unloadForm2();
+
+    // Nothing when the window is not loaded.
+    Form1* loadedForm1() const { return form1_.get(); }
+    Form2* loadedForm2() const { return form2_.get(); }
+    Form3* loadedForm3() const { return form3_.get(); }
+
+    // Ends the program outright: no window's closing steps run. The real
+    // program never returns from here; callers return right after it anyway.
+    void end();
+    bool ended() const { return ended_; }
+
+private:
+    Services services_;
+    std::function<void()> endProgram_;
+    bool ended_ = false;
+    XMLParsing::GroupTables groupTables_;
+    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<Form2> form2_;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+class Clock;
+class Files;
+class Instance;
+
+// The outside services the windows reach, handed over at start: the real ones
+// in the program, fakes in the tests.
+struct Services {
+    Clock& clock;
+    Files& files;
+    Instance& instance;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+// Window geometry is kept in twips (1440 per inch, 15 per pixel here).
+inline constexpr int twipsPerPixel = 15;
+
+// Nearest whole pixel; a twips value never lies exactly halfway.
+int twipsToPixels(int twips);
+inline constexpr int pixelsToTwips(int pixels) {
+    return pixels * twipsPerPixel;
+}
+
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const TwipsRect&) const = default;
+};

@@ -1,0 +1,30 @@
+#include "app/program.h"
+#include "platform/local_files.h"
+#include "platform/lock_file_instance.h"
+#include "platform/system_clock.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Kickoff Clock");
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SystemClock clock;
+    LocalFiles files;
+    LockFileInstance instance(
+        (std::filesystem::path(files.programFolder()) / files.executableBaseName()).string());
+
+    // Every file is written whole before the program ends, so ending means
+    // stopping at once, wherever the program is.
+    Program program({clock, files, instance}, [] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    });
+    program.start();
+    return QApplication::exec();
+}

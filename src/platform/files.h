@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Whole-file access to the program folder. Paths are UTF-8; contents are
+// bytes. Every write replaces its target atomically, so a failure leaves the
+// old file as it was.
+class Files {
+public:
+    virtual ~Files() = default;
+
+    virtual bool exists(const std::string& path) const = 0;
+    // Exists in any letter case of its file name (the folder is taken as given).
+    virtual bool existsIgnoringCase(const std::string& path) const = 0;
+    virtual std::optional<std::string> read(const std::string& path) const = 0;
+    virtual bool write(const std::string& path, const std::string& contents) = 0;
+    virtual bool remove(const std::string& path) = 0;
+    virtual bool setHidden(const std::string& path) = 0;
+
+    // The folder of the running executable, without a trailing separator.
+    virtual std::string programFolder() const = 0;
+    // The executable's file name without its folder (and without an extension).
+    virtual std::string executableBaseName() const = 0;
+};

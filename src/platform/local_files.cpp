@@ -1,0 +1,113 @@
+#include "platform/local_files.h"
+
+#include "common/text_search.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path executablePath() {
+    std::error_code error;
+    const fs::path path = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path() : path;
+}
+
+// Writes all bytes to a file descriptor, retrying short writes.
+bool writeAll(int fd, const std::string& contents) {
+    std::size_t written = 0;
+    while (written < contents.size()) {
+        const ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+bool LocalFiles::exists(const std::string& path) const {
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
+bool LocalFiles::existsIgnoringCase(const std::string& path) const {
+    const fs::path wanted(path);
+    const std::string wantedName = toLowerAscii(wanted.filename().string());
+    std::error_code error;
+    for (fs::directory_iterator it(wanted.parent_path(), error), end; !error && it != end;
+         it.increment(error)) {
+        if (toLowerAscii(it->path().filename().string()) == wantedName) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::string> LocalFiles::read(const std::string& path) const {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return contents.str();
+}
+
+bool LocalFiles::write(const std::string& path, const std::string& contents) {
+    // A temporary file beside the target, then one rename over it: readers
+    // see the old file or the new one, never a part of either.
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        return false;
+    }
+    const bool complete = writeAll(fd, contents) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!complete || !closed || ::chmod(temporary.c_str(), 0644) != 0 ||
+        std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool LocalFiles::remove(const std::string& path) {
+    std::error_code error;
+    return fs::remove(path, error);
+}
+
+bool LocalFiles::setHidden(const std::string&) {
+    // Linux has no hidden attribute; a file is hidden by its name alone.
+    return true;
+}
+
+std::string LocalFiles::programFolder() const {
+    return executablePath().parent_path().string();
+}
+
+std::string LocalFiles::executableBaseName() const {
+    return executablePath().stem().string();
+}

@@ -1,0 +1,23 @@
+#include "widgets/hot_area.h"
+
+#include <QMouseEvent>
+
+HotArea::HotArea(QWidget* parent) : QLabel(parent) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(true);
+}
+
+void HotArea::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->button());
+}
+
+void HotArea::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(event->button());
+    if (rect().contains(event->position().toPoint())) {
+        emit clicked(event->button());
+    }
+}
+
+void HotArea::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(event->buttons(), event->position().toPoint());
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+// An image element: a picture of its own or an invisible hot area over the
+// window's background, reporting clicks and mouse moves.
+class HotArea : public QLabel {
+    Q_OBJECT
+public:
+    explicit HotArea(QWidget* parent = nullptr);
+
+signals:
+    void pressed(Qt::MouseButton button);
+    void released(Qt::MouseButton button);
+    void clicked(Qt::MouseButton button);
+    void mouseMoved(Qt::MouseButtons buttons, QPoint position);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};

@@ -1,0 +1,43 @@
+#include "widgets/twips_window.h"
+
+#include <QGuiApplication>
+#include <QMoveEvent>
+#include <QScreen>
+
+void placeTwips(QWidget* element, int left, int top, int width, int height) {
+    element->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                         twipsToPixels(height));
+}
+
+TwipsWindow::TwipsWindow(QWidget* parent) : QWidget(parent) {}
+
+void TwipsWindow::setTwipsGeometry(const TwipsRect& geometry) {
+    geometry_ = geometry;
+    setGeometry(twipsToPixels(geometry.left), twipsToPixels(geometry.top),
+                twipsToPixels(geometry.width), twipsToPixels(geometry.height));
+}
+
+static QScreen* screenOf(const QWidget* window) {
+    QScreen* screen = window->screen();
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+int TwipsWindow::screenWidthTwips() const {
+    return pixelsToTwips(screenOf(this)->geometry().width());
+}
+
+int TwipsWindow::screenHeightTwips() const {
+    return pixelsToTwips(screenOf(this)->geometry().height());
+}
+
+void TwipsWindow::moveEvent(QMoveEvent* event) {
+    // Only a move the program did not make itself changes the twips.
+    const QPoint at = event->pos();
+    if (at.x() != twipsToPixels(geometry_.left)) {
+        geometry_.left = pixelsToTwips(at.x());
+    }
+    if (at.y() != twipsToPixels(geometry_.top)) {
+        geometry_.top = pixelsToTwips(at.y());
+    }
+    QWidget::moveEvent(event);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "common/twips.h"
+
+#include <QWidget>
+
+// Places a child element at its twips position and size.
+void placeTwips(QWidget* element, int left, int top, int width, int height);
+
+// A top-level window whose geometry lives in twips. Rules change the twips
+// and apply them; a move made by the system (a drag) is read back as
+// pixels x 15.
+class TwipsWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TwipsWindow(QWidget* parent = nullptr);
+
+    const TwipsRect& twipsGeometry() const { return geometry_; }
+    void setTwipsGeometry(const TwipsRect& geometry);
+
+    // The screen this window is on, in twips.
+    int screenWidthTwips() const;
+    int screenHeightTwips() const;
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    TwipsRect geometry_;
+};

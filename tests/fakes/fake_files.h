@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/files.h"
+
+#include <map>
+#include <string>
+
+// An in-memory program folder at /app.
+class FakeFiles final : public Files {
+public:
+    bool exists(const std::string& path) const override;
+    bool existsIgnoringCase(const std::string& path) const override;
+    std::optional<std::string> read(const std::string& path) const override;
+    bool write(const std::string& path, const std::string& contents) override;
+    bool remove(const std::string& path) override;
+    bool setHidden(const std::string& path) override;
+    std::string programFolder() const override { return folder; }
+    std::string executableBaseName() const override { return baseName; }
+
+    std::map<std::string, std::string> contents;
+    std::map<std::string, bool> hidden;
+    std::string folder = "/app";
+    std::string baseName = "kickoff-clock";
+    bool failWrites = false;
+    int writes = 0;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/program.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_instance.h"
+
+// A program wired to fake services, for window tests; ending it only
+// records that it ended.
+struct TestProgram {
+    FakeClock clock;
+    FakeFiles files;
+    FakeInstance instance;
+    Program program{Services{clock, files, instance}, nullptr};
+};
