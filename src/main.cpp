@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "platform/desktop_shell.h"
 #include "platform/local_files.h"
 #include "platform/lock_file_instance.h"
 #include "platform/system_clock.h"
@@ -15,13 +16,14 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     SystemClock clock;
+    DesktopShell shell;
     LocalFiles files;
     LockFileInstance instance(
         (std::filesystem::path(files.programFolder()) / files.executableBaseName()).string());
 
     // Every file is written whole before the program ends, so ending means
     // stopping at once, wherever the program is.
-    Program program({clock, files, instance}, [] {
+    Program program({clock, files, instance, shell}, [] {
         std::fflush(nullptr);
         std::_Exit(0);
     });

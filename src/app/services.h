@@ -3,6 +3,7 @@
 class Clock;
 class Files;
 class Instance;
+class Shell;
 
 // The outside services the windows reach, handed over at start: the real ones
 // in the program, fakes in the tests.
@@ -10,4 +11,5 @@ struct Services {
     Clock& clock;
     Files& files;
     Instance& instance;
+    Shell& shell;
 };

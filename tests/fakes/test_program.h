@@ -4,6 +4,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_instance.h"
+#include "fakes/fake_shell.h"
 
 // A program wired to fake services, for window tests; ending it only
 // records that it ended.
@@ -11,5 +12,6 @@ struct TestProgram {
     FakeClock clock;
     FakeFiles files;
     FakeInstance instance;
-    Program program{Services{clock, files, instance}, nullptr};
+    FakeShell shell;
+    Program program{Services{clock, files, instance, shell}, nullptr};
 };

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/shell.h"
+
+class DesktopShell final : public Shell {
+public:
+    void open(const std::string& target) override;
+};
