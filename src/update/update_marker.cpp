@@ -1,0 +1,47 @@
+#include "update/update_marker.h"
+
+#include "common/text_search.h"
+
+namespace {
+
+constexpr std::string_view openMarker = "<!-- [Update] ";
+constexpr std::string_view closeMarker = " [Update] -->";
+// A marker opening within the first six characters does not count.
+constexpr std::size_t firstHonouredIndex = 6;
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isWebAddress(std::string_view url) {
+    const std::string lower = toLowerAscii(url.substr(0, 8));
+    return lower.starts_with("http://") || lower.starts_with("https://");
+}
+
+} // namespace
+
+std::optional<std::string> updateMarkerContent(std::string_view schedule) {
+    const auto open = findFrom(schedule, openMarker);
+    if (!open || *open < firstHonouredIndex) {
+        return std::nullopt;
+    }
+    const std::size_t start = *open + openMarker.size();
+    const auto end = findFrom(schedule, closeMarker, start);
+    if (!end) {
+        return std::nullopt;
+    }
+    return std::string(schedule.substr(start, *end - start));
+}
+
+bool offersUpdate(std::string_view url) {
+    // "...Update06.zip": the version digits stand sixth and fifth from the end.
+    if (url.size() < 6 || !isWebAddress(url)) {
+        return false;
+    }
+    const char tens = url[url.size() - 6];
+    const char units = url[url.size() - 5];
+    if (!isDigit(tens) || !isDigit(units)) {
+        return false;
+    }
+    return (tens - '0') * 10 + (units - '0') > programMinorVersion;
+}
