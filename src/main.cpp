@@ -2,6 +2,8 @@
 #include "platform/desktop_shell.h"
 #include "platform/local_files.h"
 #include "platform/lock_file_instance.h"
+#include "platform/qt_http.h"
+#include "platform/qt_message_box.h"
 #include "platform/system_clock.h"
 
 #include <QApplication>
@@ -18,12 +20,14 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     DesktopShell shell;
     LocalFiles files;
+    QtHttp http;
+    QtMessageBox messageBox;
     LockFileInstance instance(
         (std::filesystem::path(files.programFolder()) / files.executableBaseName()).string());
 
     // Every file is written whole before the program ends, so ending means
     // stopping at once, wherever the program is.
-    Program program({clock, files, instance, shell}, [] {
+    Program program({clock, files, instance, shell, http, messageBox}, [] {
         std::fflush(nullptr);
         std::_Exit(0);
     });

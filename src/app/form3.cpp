@@ -1,18 +1,47 @@
 #include "app/form3.h"
 
 #include "app/program.h"
+#include "build_config.h"
+#include "common/program_path.h"
 #include "countdown/form1.h"
+#include "platform/files.h"
+#include "platform/http.h"
+#include "platform/message_box.h"
+#include "platform/shell.h"
+#include "reminders/form8.h"
 #include "schedule/group_split.h"
+#include "update/download_estimate.h"
+#include "update/schedule_fetch.h"
+#include "update/update_marker.h"
+#include "update/update_texts.h"
+#include "widgets/caption_label.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+std::string siteAddress(const char* host, const char* path) {
+    return std::string(host) + path;
+}
+
+} // namespace
 
 Form3::Form3(Program& program) : program_(program) {
     setObjectName("Form3");
     setWindowTitle("Kickoff Clock");
+    DownloaderTimer.setInterval(600);
+    connect(&DownloaderTimer, &QTimer::timeout, this, &Form3::DownloaderTimer_Timer);
 }
 
 void Form3::Form_Load() {
     // Start-up steps, in this order: schedule fetch and update check (an
     // accepted update ends the load there), reminders, tray icon, group
-    // split, countdown window. The first three join as they are built.
+    // split, countdown window. Reminders and the tray icon join as they are
+    // built.
+    // A failed fetch skips the update check; both go on with the reminders.
+    if (FetchSchedule() && UpdateAccepted()) {
+        return;
+    }
 
     // A schedule that cannot be read leaves the tables as far as they got;
     // the bar is shown all the same.
@@ -22,4 +51,98 @@ void Form3::Form_Load() {
     if (!program_.ended()) {
         bar.show();
     }
+}
+
+bool Form3::FetchSchedule() {
+    Http& http = program_.services().http;
+    const auto answer = http.getText(siteAddress(BuildConfig::siteUrl, UpdateTexts::schedulePath));
+    if (!answer) {
+        return false;
+    }
+    RichTextBox1 = *answer;
+    if (isErrorPage(RichTextBox1)) {
+        // Only an error page sends us to the mirror, never a dead site.
+        const auto mirrored =
+            http.getText(siteAddress(BuildConfig::mirrorUrl, UpdateTexts::schedulePath));
+        if (!mirrored) {
+            return false;
+        }
+        RichTextBox1 = *mirrored;
+    }
+    while (http.stillExecuting()) {
+        QCoreApplication::processEvents();
+    }
+    return true;
+}
+
+bool Form3::UpdateAccepted() {
+    const auto content = updateMarkerContent(RichTextBox1);
+    if (!content) {
+        return false;
+    }
+    URL = *content;
+    if (!offersUpdate(URL)) {
+        return false;
+    }
+    const auto answer = program_.services().messageBox.show(
+        UpdateTexts::offerText, UpdateTexts::offerTitle, MessageBox::Buttons::YesNo);
+    if (answer != MessageBox::Answer::Yes) {
+        return false;
+    }
+    DownloaderTimer.start();
+    // Creating the alert window stops the reminder check; it stays hidden
+    // until the download shows it.
+    program_.form8().CountTimer.stop();
+    return true;
+}
+
+void Form3::DownloaderTimer_Timer() {
+    // The download lets events run while it waits; this must not tick again.
+    DownloaderTimer.stop();
+    Form8& window = program_.form8();
+    window.show();
+    window.CountTimer.stop();
+
+    if (const auto size = fileSizeMarker(RichTextBox1)) {
+        DownloadTimeSize = *size;
+        DownloadTime(std::to_string(DownloadTimeSize));
+    } else {
+        const DownloadEstimate estimate = unknownSizeEstimate();
+        window.DateAndTime->setCaption(QString::fromStdString(estimate.at56k));
+        window.Countdown->setCaption(QString::fromStdString(estimate.at128k));
+    }
+    window.Teams->setCaption(UpdateTexts::downloadHeadline);
+    DownloadUpdate(URL);
+}
+
+void Form3::DownloadTime(std::string size) {
+    Form8& window = program_.form8();
+    const DownloadEstimate estimate = downloadTime(size).value_or(unknownSizeEstimate());
+    window.DateAndTime->setCaption(QString::fromStdString(estimate.at56k));
+    window.Countdown->setCaption(QString::fromStdString(estimate.at128k));
+    window.CountTimer.stop();
+}
+
+void Form3::DownloadUpdate(const std::string& URL) {
+    // Once, so that the download window shows its texts before the wait.
+    QCoreApplication::processEvents();
+    Services& services = program_.services();
+    const auto archive = services.http.getBytes(URL);
+    const std::string path =
+        programFilePath(services.files.programFolder(), UpdateTexts::archiveName);
+    // Half an archive is worse than none: only a whole one is written, and
+    // an earlier one stays as it was otherwise.
+    if (archive && services.files.write(path, *archive)) {
+        services.shell.open(siteAddress(BuildConfig::siteUrl, UpdateTexts::helpPath));
+    } else {
+        services.messageBox.show(UpdateTexts::downloadFailedText, UpdateTexts::downloadFailedTitle,
+                                 MessageBox::Buttons::Ok);
+    }
+    Form_Unload();
+}
+
+void Form3::Form_Unload() {
+    // The tray icon is removed and a loaded reminder store written here once
+    // they exist; an update's run never loaded the store, so it stays as it was.
+    program_.end();
 }

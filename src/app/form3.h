@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 #include <string>
@@ -15,11 +16,31 @@ public:
     explicit Form3(Program& program);
 
     void Form_Load();
+    // Ends the program; other windows' closing steps do not run.
+    void Form_Unload();
+
+    // Starts the accepted update's download; the program ends inside it.
+    void DownloaderTimer_Timer();
+    // Writes the dial-up estimates for `size` kilobytes into the download window.
+    void DownloadTime(std::string size);
+    // Downloads the archive into the program folder, opens the help page and
+    // ends the program.
+    void DownloadUpdate(const std::string& URL);
 
     std::string RichTextBox1; // the schedule text
     std::string Reminders;    // the reminder store's text
     std::string Settings;     // the text of settings.dsl
 
+    std::string URL;            // the update archive's address
+    short DownloadTimeSize = 0; // the update archive's size in kilobytes
+
+    QTimer DownloaderTimer;
+
 private:
+    // False when no schedule answer came; the error page then stays.
+    bool FetchSchedule();
+    // True when the user accepted an update, which ends the load.
+    bool UpdateAccepted();
+
     Program& program_;
 };

@@ -3,6 +3,7 @@
 #include "app/form3.h"
 #include "app/form9.h"
 #include "countdown/form1.h"
+#include "reminders/form8.h"
 #include "team/form2.h"
 
 Program::Program(Services services, std::function<void()> endProgram)
@@ -37,6 +38,14 @@ Form2& Program::form2() {
         form2_->Form_Load();
     }
     return *form2_;
+}
+
+Form8& Program::form8() {
+    if (!form8_) {
+        form8_ = std::make_unique<Form8>(*this);
+        form8_->Form_Load();
+    }
+    return *form8_;
 }
 
 void Program::unloadForm2() {

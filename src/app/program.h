@@ -9,6 +9,7 @@
 class Form1;
 class Form2;
 class Form3;
+class Form8;
 class Form9;
 
 // The running program: its services, the group tables, and the one instance
@@ -30,6 +31,7 @@ public:
     Form3& form3();
     Form1& form1();
     Form2& form2();
+    Form8& form8();
     // Runs the panel's unload steps and discards it.
     void unloadForm2();
 
@@ -37,6 +39,7 @@ public:
     Form1* loadedForm1() const { return form1_.get(); }
     Form2* loadedForm2() const { return form2_.get(); }
     Form3* loadedForm3() const { return form3_.get(); }
+    Form8* loadedForm8() const { return form8_.get(); }
 
     // Ends the program outright: no window's closing steps run. The real
     // program never returns from here; callers return right after it anyway.
@@ -51,4 +54,5 @@ private:
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form8> form8_;
 };

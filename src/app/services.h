@@ -2,7 +2,9 @@
 
 class Clock;
 class Files;
+class Http;
 class Instance;
+class MessageBox;
 class Shell;
 
 // The outside services the windows reach, handed over at start: the real ones
@@ -12,4 +14,6 @@ struct Services {
     Files& files;
     Instance& instance;
     Shell& shell;
+    Http& http;
+    MessageBox& messageBox;
 };

@@ -5,6 +5,9 @@
 
 QPixmap picture(const QString& name) {
     QSvgRenderer renderer(":/" + name);
+    if (!renderer.isValid()) {
+        return {};
+    }
     QPixmap pixmap(renderer.defaultSize());
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

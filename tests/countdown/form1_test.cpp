@@ -55,6 +55,8 @@ TEST(Form1, FirstTickWritesTheCounterAndSlowsTheTimer) {
 TEST(Form1, ASecondCopyEndsDuringLoad) {
     TestProgram test;
     test.instance.another = true;
+    // The first copy has already given the folder its icon file.
+    test.files.contents["/app/desktop.ini"] = "";
     test.program.start();
     EXPECT_TRUE(test.program.ended());
     ASSERT_NE(test.program.loadedForm1(), nullptr);

@@ -3,7 +3,9 @@
 #include "app/program.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_files.h"
+#include "fakes/fake_http.h"
 #include "fakes/fake_instance.h"
+#include "fakes/fake_message_box.h"
 #include "fakes/fake_shell.h"
 
 // A program wired to fake services, for window tests; ending it only
@@ -13,5 +15,7 @@ struct TestProgram {
     FakeFiles files;
     FakeInstance instance;
     FakeShell shell;
-    Program program{Services{clock, files, instance, shell}, nullptr};
+    FakeHttp http;
+    FakeMessageBox messageBox;
+    Program program{Services{clock, files, instance, shell, http, messageBox}, nullptr};
 };

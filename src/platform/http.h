@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Blocking HTTP GET. While a request waits, pending events keep running, so
+// window timers go on ticking. Only http and https addresses are requested;
+// everything else fails at once.
+class Http {
+public:
+    virtual ~Http() = default;
+
+    // The body of whatever the server answered, error pages included.
+    // Nothing when no complete answer came (no connection, time-out, cut off,
+    // too large).
+    virtual std::optional<std::string> getText(const std::string& url) = 0;
+    // The body of a successful answer, byte for byte; nothing otherwise.
+    virtual std::optional<std::string> getBytes(const std::string& url) = 0;
+    // Whether a request is still under way.
+    virtual bool stillExecuting() const = 0;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/http.h"
+
+#include <QNetworkAccessManager>
+
+// Http over QNetworkAccessManager, waiting in a local event loop. Limits keep
+// a bad server from stalling the program: a deadline for the whole transfer,
+// a time-out for a silent connection, and a cap on the body's size.
+class QtHttp final : public Http {
+public:
+    struct Limits {
+        int deadlineMs;
+        int silenceMs;
+        long long maxBytes;
+    };
+    // The schedule: two requests at most at start-up, together within 10 s.
+    static constexpr Limits textLimits{5000, 5000, 1LL << 20};
+    // The update archive: the user waits for it knowingly, but never forever.
+    static constexpr Limits byteLimits{30 * 60 * 1000, 10000, 64LL << 20};
+
+    explicit QtHttp(Limits text = textLimits, Limits bytes = byteLimits);
+
+    std::optional<std::string> getText(const std::string& url) override;
+    std::optional<std::string> getBytes(const std::string& url) override;
+    bool stillExecuting() const override { return executing_ > 0; }
+
+private:
+    std::optional<std::string> get(const std::string& url, const Limits& limits,
+                                   bool acceptErrorPages);
+
+    QNetworkAccessManager manager_;
+    Limits text_;
+    Limits bytes_;
+    int executing_ = 0;
+};
