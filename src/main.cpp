@@ -1,7 +1,7 @@
 #include "app/program.h"
 #include "platform/desktop_shell.h"
+#include "platform/flock_instance.h"
 #include "platform/local_files.h"
-#include "platform/lock_file_instance.h"
 #include "platform/qt_http.h"
 #include "platform/qt_message_box.h"
 #include "platform/system_clock.h"
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     LocalFiles files;
     QtHttp http;
     QtMessageBox messageBox;
-    LockFileInstance instance(
+    FlockInstance instance(
         (std::filesystem::path(files.programFolder()) / files.executableBaseName()).string());
 
     // Every file is written whole before the program ends, so ending means
