@@ -91,7 +91,9 @@ std::optional<std::string> QtHttp::get(const std::string& address, const Limits&
         loop.exec();
     }
     deadline.stop();
-    body += reply->readAll();
+    if (reply->isOpen()) {
+        body += reply->readAll();
+    }
     const bool whole = !tooLarge && !late && body.size() <= limits.maxBytes &&
                        completeAnswer(*reply, acceptErrorPages);
     reply->deleteLater();

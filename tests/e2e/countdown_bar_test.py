@@ -23,4 +23,4 @@ def test(binary):
 
 
 if __name__ == "__main__":
-    harness.main(test)
+    harness.main(test, private_network=True)

@@ -23,13 +23,33 @@ LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 _INSIDE = "KICKOFF_E2E_INSIDE"
 
 
-def main(test):
-    """Runs `test(binary)` inside a virtual desktop; exits 0 when it passes."""
+def _private_network_prefix():
+    """A command prefix giving the test a loopback of its own, or [].
+
+    The program's site and mirror ports are fixed when it is built; in a
+    network namespace of its own a test can serve them without clashing
+    with anything else on the machine."""
+    probe = ["unshare", "-rn", "true"]
+    try:
+        if subprocess.run(probe, stderr=subprocess.DEVNULL).returncode != 0:
+            return []
+    except FileNotFoundError:
+        return []
+    return ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
+
+
+def main(test, private_network=False):
+    """Runs `test(binary)` inside a virtual desktop; exits 0 when it passes.
+
+    With `private_network` the desktop and the test get a loopback network of
+    their own (where the machine allows it)."""
     binary = os.path.abspath(sys.argv[1])
     if os.environ.get(_INSIDE) != "1":
         env = dict(os.environ, **{_INSIDE: "1"})
         command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24",
                    "dbus-run-session", "--", sys.executable] + sys.argv
+        if private_network:
+            command = _private_network_prefix() + command
         sys.exit(subprocess.run(command, env=env).returncode)
     launcher = subprocess.Popen([A11Y_BUS_LAUNCHER, "--launch-immediately"],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -169,6 +189,22 @@ class ProgramRun:
                     and child.getState().contains(_showing())):
                 result.append((child.name, child.description))
         return result
+
+    @staticmethod
+    def press(window, button):
+        """Presses the push button captioned `button` anywhere in `window`."""
+        def find(node):
+            if node.getRoleName() == "push button" and node.name == button:
+                return node
+            for index in range(node.childCount):
+                found = find(node.getChildAtIndex(index))
+                if found is not None:
+                    return found
+            return None
+        target = find(window)
+        if target is None:
+            raise AssertionError(f"no button {button!r} in {window.name!r}")
+        target.queryAction().doAction(0)
 
 
 def _showing():
