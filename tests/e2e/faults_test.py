@@ -19,6 +19,7 @@ def bar_within_bound(binary, label, **site):
         started = time.monotonic()
         run.window("Countdown", timeout=START_BOUND + 5)
         elapsed = time.monotonic() - started
+        assert [w.name for w in run.windows()] == ["Countdown"], label
         assert elapsed < START_BOUND, f"{label}: the bar took {elapsed:.1f} s"
         # Nothing but the folder icon file is written.
         written = sorted(set(os.listdir(run.folder)) - {os.path.basename(run.executable)})
@@ -60,11 +61,18 @@ def test(binary):
     assert bar_within_bound(binary, "reset", site_rules=["*=reset"]) == site_only
     assert bar_within_bound(binary, "drip", site_rules=["*=drip:0.2"]) == site_only
     assert bar_within_bound(binary, "huge", site_rules=["*=huge:3000000"]) == site_only
+    assert bar_within_bound(binary, "flood", site_rules=["*=flood:3000000"]) == site_only
     assert bar_within_bound(binary, "redirect loop",
                             site_rules=[f"*=redirect:{SITE_URL}/GroupMatchs.xml"]) == site_only
     assert bar_within_bound(binary, "error page, silent mirror",
                             site_rules=["*=error"], mirror_rules=["*=silent"]) == \
         site_only | {("mirror", "/GroupMatchs.xml")}
+    # A schedule over 1 MiB is dropped whole, announced or not: its offer never shows.
+    oversized = {"GroupMatchs.xml": schedule_with_update(SITE_URL + "/KC06Update06.zip") +
+                 b" " * (1 << 20)}
+    assert bar_within_bound(binary, "oversized", files=oversized) == site_only
+    assert bar_within_bound(binary, "oversized, unsized", files=oversized,
+                            site_rules=["*=unsized"]) == site_only
     # A marker naming a local file offers nothing.
     assert bar_within_bound(binary, "file: marker", files={
         "GroupMatchs.xml": schedule_with_update("file:///etc/KC06Update06.zip")}) == site_only
@@ -73,6 +81,7 @@ def test(binary):
     failed_download(binary, "missing", "/KC06Update06.zip=error")
     failed_download(binary, "reset", "/KC06Update06.zip=reset")
     failed_download(binary, "too large", "/KC06Update06.zip=huge:70000000")
+    failed_download(binary, "flooding", "/KC06Update06.zip=flood:70000000")
 
 
 if __name__ == "__main__":

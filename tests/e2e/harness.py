@@ -29,7 +29,7 @@ def _private_network_prefix():
     The program's site and mirror ports are fixed when it is built; in a
     network namespace of its own a test can serve them without clashing
     with anything else on the machine."""
-    probe = ["unshare", "-rn", "true"]
+    probe = ["unshare", "-rn", "sh", "-c", "ip link set lo up"]
     try:
         if subprocess.run(probe, stderr=subprocess.DEVNULL).returncode != 0:
             return []
