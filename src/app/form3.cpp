@@ -37,8 +37,7 @@ void Form3::Form_Load() {
     // Start-up steps, in this order: schedule fetch and update check (an
     // accepted update ends the load there), reminders, tray icon, group
     // split, countdown window. Reminders and the tray icon join as they are
-    // built.
-    // A failed fetch skips the update check; both go on with the reminders.
+    // built. A failed fetch skips the update check.
     if (FetchSchedule() && UpdateAccepted()) {
         return;
     }

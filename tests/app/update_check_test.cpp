@@ -86,15 +86,6 @@ TEST(ScheduleFetch, AFailingMirrorSkipsTheUpdateCheck) {
     EXPECT_TRUE(barShown(test));
 }
 
-TEST(ScheduleFetch, TheLoadWaitsWhileTheTransferStillRuns) {
-    TestProgram test;
-    test.http.textAnswers[siteSchedulePath] = siteSchedule();
-    test.http.executingFor = 3;
-    test.program.start();
-    EXPECT_EQ(test.http.executingQueries, 4);
-    EXPECT_TRUE(barShown(test));
-}
-
 TEST(UpdateCheck, ANewerReleaseIsOfferedAndDeclined) {
     TestProgram test;
     test.http.textAnswers[siteSchedulePath] =

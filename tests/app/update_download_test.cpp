@@ -86,14 +86,6 @@ TEST(UpdateDownload, AMissingOrUnusableSizeShowsTheFixedEstimates) {
     }
 }
 
-TEST(UpdateDownload, ASmallArchiveEstimatesOneMinuteBothWays) {
-    AcceptedUpdate run("<!-- [FSize] 500 [FSize] -->\r\n");
-    run.test.http.byteAnswers[archiveUrl] = archiveBytes;
-    run.tick();
-    EXPECT_EQ(run.during.dateAndTime, "Approximately 1 minutes on a dial up connection (56k).");
-    EXPECT_EQ(run.during.countdown, "Approximately 1 minute on a dial up connection.");
-}
-
 TEST(UpdateDownload, AFailedDownloadKeepsTheEarlierArchiveAndSaysSo) {
     AcceptedUpdate run("<!-- [FSize] 2000 [FSize] -->\r\n");
     run.test.files.contents[archivePath] = "an earlier archive";
