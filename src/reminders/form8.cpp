@@ -41,8 +41,8 @@ Form8::~Form8() = default;
 
 void Form8::Form_Load() {
     setTwipsGeometry(windowSize);
-    // The reminder check stops for good once this window exists; it joins
-    // the controller window together with the check itself.
+    // Stopping the controller's reminder check for good belongs here; it
+    // arrives together with the check.
     CountTimer.start();
     CloseMe->setPixmap(picture("Close"));
 }
