@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using News::newsPageAddress;
 using News::newsPagePath;
 
@@ -34,4 +36,13 @@ TEST(News, TheAddressJoinsTheSiteAndThePath) {
               "http://127.0.0.1:8006/06/en/w/news/team/ger.html");
     EXPECT_EQ(newsPageAddress("http://news.example/", "Usa"),
               "http://news.example/06/en/w/news/index.html");
+}
+
+TEST(News, TheLoopbackSiteHasEveryPageThePanelOpens) {
+    const std::filesystem::path site = KC_SITE_DIR;
+    EXPECT_TRUE(std::filesystem::is_regular_file(site / "06/en/w/news/index.html"));
+    for (const Team& team : roster()) {
+        const std::string path = newsPagePath(team.displayName).substr(1);
+        EXPECT_TRUE(std::filesystem::is_regular_file(site / path)) << path;
+    }
 }
