@@ -33,7 +33,7 @@ const LabelLook titleLook{QColor(0xff, 0xff, 0xff), 14, true};
 const LabelLook headingLook{QColor(0xff, 0xd8, 0x6b), 11, false};
 const LabelLook matchLook{QColor(0xff, 0xff, 0xff), 12, true};
 const LabelLook detailLook{QColor(0xe8, 0xee, 0xf4), 11, false};
-const LabelLook buttonLook{QColor(0xff, 0xff, 0xff), 11, false};
+const LabelLook buttonLook{QColor(0xff, 0xff, 0xff), 10, false};
 
 void setLook(QLabel* label, const LabelLook& look) {
     QFont font("Arial");
