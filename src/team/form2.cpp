@@ -15,6 +15,7 @@
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
 
+#include <QCloseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -366,6 +367,12 @@ void Form2::placeCornerImages(int left) {
     cornerImagesLeft_ = left;
     placeTwips(CloseMe, left, 0, 255, 255);
     placeTwips(OpenExtension, left, 240, 255, 255);
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    // A close from the desktop goes the panel's own way, so the bar learns of it.
+    event->ignore();
+    CloseMe_Click();
 }
 
 void Form2::paintEvent(QPaintEvent*) {

@@ -332,3 +332,14 @@ TEST_F(PanelTest, OnItsOwnTimersThePanelOpensFindsTheMatchAndCloses) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return test.program.loadedForm2() == nullptr; }, 5000));
     EXPECT_EQ(bar().Form2Vis, 0);
 }
+
+TEST_F(PanelTest, ClosedByTheDesktopItShrinksAwayLikeFromItsOwnButton) {
+    animationOff();
+    Form2& panel = open("germany");
+    panel.OpenTimer_Timer();
+    EXPECT_FALSE(panel.close());
+    EXPECT_TRUE(panel.CloseTimer.isActive());
+    panel.CloseTimer_Timer();
+    EXPECT_EQ(test.program.loadedForm2(), nullptr);
+    EXPECT_EQ(bar().Form2Vis, 0);
+}
