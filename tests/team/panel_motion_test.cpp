@@ -26,24 +26,6 @@ TEST(PanelMotion, OpeningGrowsFromTheSeedInSeventyThreeTicks) {
     EXPECT_EQ(step.height, 1440);
 }
 
-TEST(PanelMotion, WideningAndNarrowingTakeOneHundredThirtyOneStepsEachWay) {
-    for (const bool widen : {true, false}) {
-        WidthStep step{widen ? narrowWidth : wideWidth, 0, -1, false};
-        int steps = 0;
-        int imagesMoved = 0;
-        for (int ticks = 0; !step.done && ticks < 1000; ++ticks) {
-            const int before = step.width;
-            step = widen ? widenStep(before, true) : narrowStep(before, true);
-            steps += step.imagesShift != 0 ? 1 : 0;
-            imagesMoved += step.imagesShift;
-            EXPECT_TRUE(step.done || step.width - before == step.imagesShift);
-        }
-        EXPECT_EQ(steps, 131);
-        EXPECT_EQ(step.width, widen ? 5220 : 2610);
-        EXPECT_EQ(imagesMoved, widen ? 2620 : -2620); // and back to where they began
-    }
-}
-
 TEST(PanelMotion, ClosingAWidenedPanelNarrowsItWhileItShrinks) {
     SizeStep step{wideWidth, openHeight, false};
     std::vector<int> widths;
