@@ -2,7 +2,9 @@
 #include "platform/desktop_shell.h"
 #include "platform/local_files.h"
 #include "platform/lock_file_instance.h"
+#include "platform/qt_window_effects.h"
 #include "platform/system_clock.h"
+#include "platform/xdg_auto_start.h"
 
 #include <QApplication>
 
@@ -20,10 +22,12 @@ int main(int argc, char* argv[]) {
     LocalFiles files;
     LockFileInstance instance(
         (std::filesystem::path(files.programFolder()) / files.executableBaseName()).string());
+    QtWindowEffects windowEffects;
+    XdgAutoStart autoStart = XdgAutoStart::fromStandardLocations(files);
 
     // Every file is written whole before the program ends, so ending means
     // stopping at once, wherever the program is.
-    Program program({clock, files, instance, shell}, [] {
+    Program program({clock, files, instance, shell, windowEffects, autoStart}, [] {
         std::fflush(nullptr);
         std::_Exit(0);
     });

@@ -20,6 +20,10 @@ public:
     std::string Reminders;    // the reminder store's text
     std::string Settings;     // the text of settings.dsl
 
+    // Whether Reminders was read from RemindMe.dsl in this run; only then may
+    // an ending write it back.
+    bool remindersLoaded = false;
+
 private:
     Program& program_;
 };

@@ -1,9 +1,11 @@
 #pragma once
 
+class AutoStart;
 class Clock;
 class Files;
 class Instance;
 class Shell;
+class WindowEffects;
 
 // The outside services the windows reach, handed over at start: the real ones
 // in the program, fakes in the tests.
@@ -12,4 +14,6 @@ struct Services {
     Files& files;
     Instance& instance;
     Shell& shell;
+    WindowEffects& windowEffects;
+    AutoStart& autoStart;
 };

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/program.h"
+#include "fakes/fake_auto_start.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_instance.h"
 #include "fakes/fake_shell.h"
+#include "fakes/fake_window_effects.h"
 
 // A program wired to fake services, for window tests; ending it only
 // records that it ended.
@@ -13,5 +15,7 @@ struct TestProgram {
     FakeFiles files;
     FakeInstance instance;
     FakeShell shell;
-    Program program{Services{clock, files, instance, shell}, nullptr};
+    FakeWindowEffects windowEffects;
+    FakeAutoStart autoStart;
+    Program program{Services{clock, files, instance, shell, windowEffects, autoStart}, nullptr};
 };
