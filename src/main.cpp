@@ -1,7 +1,7 @@
 #include "app/program.h"
 #include "platform/desktop_shell.h"
+#include "platform/flock_instance.h"
 #include "platform/local_files.h"
-#include "platform/lock_file_instance.h"
 #include "platform/qt_window_effects.h"
 #include "platform/system_clock.h"
 #include "platform/xdg_auto_start.h"
@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     DesktopShell shell;
     LocalFiles files;
-    LockFileInstance instance(
+    FlockInstance instance(
         (std::filesystem::path(files.programFolder()) / files.executableBaseName()).string());
     QtWindowEffects windowEffects;
     XdgAutoStart autoStart = XdgAutoStart::fromStandardLocations(files);

@@ -1,1 +1,26 @@
 #!/usr/bin/env python3
+"""The bar shows the day counter for the moved clock, top right on the screen."""
+
+import harness
+
+
+def test(binary):
+    with harness.ProgramRun(binary, fake_time="2006-06-07 10:00:00") as run:
+        bar = run.window("Countdown")
+        expected = [("2 Days left until 09/06/06",
+                      "There are 2 days left until the start of the 2006 World Cup."),
+                     ("Germany Vs Costa Rica", "")]
+        harness.wait_for(lambda: run.labels(bar)[:2] == expected, what="the day counter")
+        extents = bar.queryComponent().getExtents(0)
+        assert (extents.x, extents.y, extents.width, extents.height) == (1280 - 253, 0, 186, 30), \
+            (extents.x, extents.y, extents.width, extents.height)
+
+    with harness.ProgramRun(binary, fake_time="2006-06-09 21:00:00") as run:
+        bar = run.window("Countdown")
+        harness.wait_for(lambda: run.labels(bar)[:1] == [("The next match is...",
+                                                          "The next match is...")],
+                         what="the next-match announcement")
+
+
+if __name__ == "__main__":
+    harness.main(test)
