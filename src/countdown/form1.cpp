@@ -205,11 +205,17 @@ void Form1::watchForTimer3Wakes() {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == DateSearch) {
-        if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
-            // Switching to another program and back is no focus change of the box.
+        if (type == QEvent::FocusIn && !searchFocused_) {
+            searchFocused_ = true;
+            DateSearch_GotFocus();
+        } else if (type == QEvent::FocusOut) {
+            // Switching to another program and back, or a menu, keeps the
+            // box's focus as far as the bar is concerned.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                type == QEvent::FocusIn ? DateSearch_GotFocus() : DateSearch_LostFocus();
+            if (searchFocused_ && reason != Qt::ActiveWindowFocusReason &&
+                reason != Qt::PopupFocusReason) {
+                searchFocused_ = false;
+                DateSearch_LostFocus();
             }
         } else if (type == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
@@ -362,6 +368,12 @@ void Form1::DateSearch_KeyPress(int keyAscii) {
 
 void Form1::showCountdownView() {
     DateSearch->hide();
+    // A hidden box has lost the focus, even where no focus event said so
+    // (the bar was not the active window).
+    if (searchFocused_) {
+        searchFocused_ = false;
+        DateSearch_LostFocus();
+    }
     CountdownDisplay->show();
     NextMatch->show();
 }

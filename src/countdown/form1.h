@@ -132,6 +132,8 @@ private:
     FadeDirection fadeTag_ = FadeDirection::None;
     bool loaded_ = false;
     bool unloading_ = false;
+    // The search box holds the focus (its got-focus step has run).
+    bool searchFocused_ = false;
     // Where the grip was held when the bar follows the mouse by itself.
     bool followingMouse_ = false;
     QPoint grabbedAt_;

@@ -189,3 +189,32 @@ TEST_F(SearchBox, TheAutoCompleteToggleGovernsTheNextChange) {
     bar.DateSearch->setText("a");
     EXPECT_EQ(bar.Suggest->caption(), "Did you mean Angola?");
 }
+
+TEST_F(SearchBox, FocusEventsFromSwitchingProgramsKeepTheTypedText) {
+    Form1& bar = loadOpen("[AutoComplete No]");
+    bar.ExpandButton_Click();
+    const auto send = [&](QEvent::Type type, Qt::FocusReason reason) {
+        QFocusEvent event(type, reason);
+        QCoreApplication::sendEvent(bar.DateSearch, &event);
+    };
+    send(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(bar.DateSearch->text(), "");
+    bar.DateSearch->setText("iran");
+    send(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    send(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    send(QEvent::FocusOut, Qt::PopupFocusReason);
+    EXPECT_EQ(bar.DateSearch->text(), "iran");
+    EXPECT_TRUE(shown(bar.SearchButton));
+
+    send(QEvent::FocusOut, Qt::MouseFocusReason);
+    EXPECT_EQ(bar.DateSearch->text(), "Search for a team...");
+    EXPECT_FALSE(shown(bar.SearchButton));
+    EXPECT_EQ(bar.DateSearch->styleSheet(), "QLineEdit { color: #C0C0C0; }");
+
+    // Hiding the focused box counts as losing the focus.
+    send(QEvent::FocusIn, Qt::MouseFocusReason);
+    bar.DateSearch->setText("iran");
+    bar.ExpandButton_Click();
+    ASSERT_NE(test.program.loadedForm2(), nullptr);
+    EXPECT_EQ(bar.DateSearch->text(), "Search for a team...");
+}
