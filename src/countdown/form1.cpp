@@ -93,7 +93,9 @@ Form1::Form1(Program& program)
     watchForTimer3Wakes();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    qApp->removeEventFilter(this);
+}
 
 void Form1::createElements() {
     CountdownDisplay = makeLabel(this, "CountdownDisplay", "~Countdown~", 120, 0, 2100, 255);

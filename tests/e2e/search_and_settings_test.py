@@ -93,6 +93,16 @@ def first_minutes(binary, system, user):
                                   ("Auto Complete Search? No", "")} <= set(run.labels(bar)),
                          what="all three settings off")
 
+        # Dragged by its grip, the bar follows the mouse (with no window
+        # manager here, it follows by itself) from where the drag began.
+        x, y, _, _ = geometry()
+        subprocess.run(["xdotool", "mousemove", str(x + 5), str(y + 15), "mousedown", "1",
+                        "mousemove", str(x + 5), str(y + 16), "sleep", "0.2",
+                        "mousemove", str(x - 95), str(y + 66), "sleep", "0.2",
+                        "mousemove", str(x - 295), str(y + 216), "sleep", "0.2", "mouseup", "1"],
+                       check=True)
+        harness.wait_for(lambda: geometry()[:2] == (x - 300, y + 200), what="the dragged bar")
+
         # A second copy ends at once and writes nothing.
         second = subprocess.run([run.executable], env=run.environment(), timeout=60)
         assert second.returncode == 0, second.returncode
