@@ -12,20 +12,6 @@ TEST_F(SettingsAtLoadAndClose, LoadSetsTheCaptionsFromTheFile) {
     EXPECT_EQ(bar.AutoComplete->caption(), "Auto Complete Search? Yes");
 }
 
-TEST_F(SettingsAtLoadAndClose, MissingOrGarbledFilesLeaveEverythingOn) {
-    for (const std::string& file : {std::string(), std::string("[Animated no]"),
-                                    std::string("\0\xff\xfe[AutoComplete No", 20)}) {
-        TestProgram program;
-        if (!file.empty()) {
-            program.files.contents["/app/settings.dsl"] = file;
-        }
-        Form1& bar = program.program.form1();
-        EXPECT_EQ(bar.AutoLoad->caption(), "Auto Load? Yes");
-        EXPECT_EQ(bar.Animated->caption(), "Animated? Yes");
-        EXPECT_EQ(bar.AutoComplete->caption(), "Auto Complete Search? Yes");
-    }
-}
-
 TEST_F(SettingsAtLoadAndClose, CloseSavesAllOffAndClearsAutostart) {
     test.autoStart.entry = true;
     test.program.start();
