@@ -45,9 +45,13 @@ def box_text(bar):
 
 
 def settle(size):
-    """Waits until the bar has grown or slid to its size and stopped moving."""
-    harness.wait_for(lambda: geometry()[2:] == size, what=f"the bar at {size}")
-    time.sleep(0.3)
+    """Waits until the bar has grown or slid to its size and edge keeping has
+    stopped moving it."""
+    def still():
+        before = geometry()
+        time.sleep(0.3)
+        return before[2:] == size and geometry() == before
+    harness.wait_for(still, what=f"the bar at rest at {size}")
 
 
 def autostart_folders():
