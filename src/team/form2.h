@@ -2,10 +2,16 @@
 
 #include "widgets/twips_window.h"
 
-class CaptionLabel;
-class Program;
+#include <QTimer>
 
-// The team panel: one team's next match, beside the bar.
+class ButtonLabel;
+class CaptionLabel;
+class HotArea;
+class Program;
+class QSvgRenderer;
+
+// The team panel: one team's next match beside the bar and, widened, the
+// buttons to reminders, calendars and the team's news.
 class Form2 : public TwipsWindow {
     Q_OBJECT
 public:
@@ -18,8 +24,60 @@ public:
     // Puts the panel back beside the bar after the bar has moved.
     void MoveMe();
 
+    // Change, timer and click handlers (callable, so tests can drive them).
+    void TeamName_Change();
+    void ParseMatchs_Timer();
+    void OpenTimer_Timer();
+    void CloseTimer_Timer();
+    void ExtOpen_Timer();
+    void ExtClose_Timer();
+    void CloseMe_Click();
+    void OpenExtension_Click();
+    void MatchReminder_Click();
+    void GroupCalender_Click();
+    void Calender_Click();
+    void TeamNews_Click();
+
+    // Elements, named as the rules and the other windows know them.
     CaptionLabel* TeamName;
+    CaptionLabel* NextMatchTitle;
+    CaptionLabel* Against;
+    CaptionLabel* DatePlayingText;
+    CaptionLabel* Stad;
+    CaptionLabel* Loadingtext;
+    HotArea* CloseMe;
+    HotArea* OpenExtension;
+    ButtonLabel* MatchReminder;
+    ButtonLabel* GroupCalender;
+    ButtonLabel* Calender;
+    ButtonLabel* TeamNews;
+    HotArea* MatchReminderOver;
+    HotArea* GroupCalenderOver;
+    HotArea* CalenderOver;
+    HotArea* TeamNewsOver;
+
+    QTimer ParseMatchs;
+    QTimer OpenTimer;
+    QTimer CloseTimer;
+    QTimer ExtOpen;
+    QTimer ExtClose;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createElements();
+    void createButtons();
+    void createTimers();
+    bool animated() const;
+    void normaliseTitle();
+    void resizeTwips(int width, int height);
+    void placeCornerImages(int left);
+
     Program& program_;
+    QSvgRenderer* background_ = nullptr;
+    // CloseMe and OpenExtension share their left edge, kept in twips so that
+    // 20-twip steps do not drift in whole pixels.
+    int cornerImagesLeft_ = 2385;
 };

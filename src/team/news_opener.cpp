@@ -1,0 +1,13 @@
+#include "team/news_opener.h"
+
+#include "build_config.h"
+#include "platform/shell.h"
+#include "team/news.h"
+
+namespace News {
+
+void OpenTeamNews(Shell& shell, std::string_view teamName) {
+    shell.open(newsPageAddress(BuildConfig::newsUrl, teamName));
+}
+
+} // namespace News
