@@ -4,7 +4,9 @@
 #include "platform/local_files.h"
 #include "platform/qt_http.h"
 #include "platform/qt_message_box.h"
+#include "platform/qt_window_effects.h"
 #include "platform/system_clock.h"
+#include "platform/xdg_auto_start.h"
 
 #include <QApplication>
 
@@ -24,13 +26,16 @@ int main(int argc, char* argv[]) {
     QtMessageBox messageBox;
     FlockInstance instance(
         (std::filesystem::path(files.programFolder()) / files.executableBaseName()).string());
+    QtWindowEffects windowEffects;
+    XdgAutoStart autoStart = XdgAutoStart::fromStandardLocations(files);
 
     // Every file is written whole before the program ends, so ending means
     // stopping at once, wherever the program is.
-    Program program({clock, files, instance, shell, http, messageBox}, [] {
-        std::fflush(nullptr);
-        std::_Exit(0);
-    });
+    Program program({clock, files, instance, shell, http, messageBox, windowEffects, autoStart},
+                    [] {
+                        std::fflush(nullptr);
+                        std::_Exit(0);
+                    });
     program.start();
     return QApplication::exec();
 }

@@ -36,6 +36,10 @@ public:
 
     QTimer DownloaderTimer;
 
+    // Whether Reminders was read from RemindMe.dsl in this run; only then may
+    // an ending write it back.
+    bool remindersLoaded = false;
+
 private:
     // False when no schedule answer came; the error page then stays.
     bool FetchSchedule();

@@ -1,11 +1,13 @@
 #pragma once
 
+class AutoStart;
 class Clock;
 class Files;
 class Http;
 class Instance;
 class MessageBox;
 class Shell;
+class WindowEffects;
 
 // The outside services the windows reach, handed over at start: the real ones
 // in the program, fakes in the tests.
@@ -16,4 +18,6 @@ struct Services {
     Shell& shell;
     Http& http;
     MessageBox& messageBox;
+    WindowEffects& windowEffects;
+    AutoStart& autoStart;
 };

@@ -1,23 +1,41 @@
 #include "countdown/form1.h"
 
+#include "app/form3.h"
 #include "app/program.h"
+#include "common/program_path.h"
 #include "countdown/day_counter.h"
+#include "countdown/form1_parts.h"
+#include "countdown/slide_steps.h"
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "platform/instance.h"
+#include "platform/window_effects.h"
+#include "settings/settings_store.h"
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
+#include <QWindow>
+
+using form1::enable;
+using form1::enterKey;
+using form1::placeholder;
+using form1::placeholderLook;
 
 namespace {
 
-constexpr int barWidth = 2790;
-constexpr int barHeight = 450;
 // The bar's right edge rests this far from the screen's right edge, plus its width.
 constexpr int rightMargin = 3790;
+// The opening growth starts from a speck at the bar's top left corner.
+constexpr int openerStart = 10;
 
 CaptionLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, int left,
                         int top, int width, int height) {
@@ -53,20 +71,27 @@ Form1::Form1(Program& program)
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
     createElements();
     createTimers();
+    connectHandlers();
+    watchForTimer3Wakes();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    qApp->removeEventFilter(this);
+}
 
 void Form1::createElements() {
     CountdownDisplay = makeLabel(this, "CountdownDisplay", "~Countdown~", 120, 0, 2100, 255);
     NextMatch = makeLabel(this, "NextMatch", "~Match~", 120, 195, 1935, 255);
     setLabelLook(CountdownDisplay, QColor(0xff, 0xff, 0xff), 12, true);
     setLabelLook(NextMatch, QColor(0xff, 0xd8, 0x6b), 11, false);
+    // A right click on the texts reaches the bar's face beneath them.
+    CountdownDisplay->setAttribute(Qt::WA_TransparentForMouseEvents);
+    NextMatch->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    DateSearch = new QLineEdit("Search for a team...", this);
+    DateSearch = new QLineEdit(placeholder, this);
     DateSearch->setObjectName("DateSearch");
     placeTwips(DateSearch, 240, 75, 1755, 300);
-    DateSearch->setStyleSheet("QLineEdit { color: #C0C0C0; }");
+    DateSearch->setStyleSheet(placeholderLook);
     DateSearch->hide();
 
     SearchButton = makeArea(this, "SearchButton", 2055, 0, 510, 450);
@@ -88,13 +113,16 @@ void Form1::createElements() {
     }
     CloseSettings = makeArea(this, "CloseSettings", 5280, 120, 195, 195);
 
+    const QCursor hand(picture("HandCursor"), 10, 2);
+    for (HotArea* button : {ExpandButton, CloseButton, CloseSettings}) {
+        button->setCursor(hand);
+    }
+
     // The hot areas lie over the labels, as they do on the bar's face.
     for (HotArea* area : {ExpandButton, CloseButton, Draggable, CloseSettings}) {
         area->raise();
     }
     Image1->lower();
-
-    connect(CountdownDisplay, &CaptionLabel::captionChanged, this, &Form1::CountdownDisplay_Change);
 }
 
 void Form1::createTimers() {
@@ -106,19 +134,167 @@ void Form1::createTimers() {
         timer->setInterval(interval);
         timer->setTimerType(Qt::PreciseTimer);
     }
-    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
+void Form1::connectHandlers() {
+    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(&Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
+    connect(&TransTimer, &QTimer::timeout, this, &Form1::TransTimer_Timer);
+    connect(&Opener, &QTimer::timeout, this, &Form1::Opener_Timer);
+    connect(&SettingsOpen, &QTimer::timeout, this, &Form1::SettingsOpen_Timer);
+    connect(&SettingsClose, &QTimer::timeout, this, &Form1::SettingsClose_Timer);
+    connect(&TimerSuggestOpen, &QTimer::timeout, this, &Form1::TimerSuggestOpen_Timer);
+    connect(&TimerSuggestClose, &QTimer::timeout, this, &Form1::TimerSuggestClose_Timer);
+
+    connect(CountdownDisplay, &CaptionLabel::captionChanged, this, &Form1::CountdownDisplay_Change);
+    connect(DateSearch, &QLineEdit::textChanged, this, &Form1::DateSearch_Change);
+
+    const auto onLeftClick = [this](HotArea* area, void (Form1::*handler)()) {
+        connect(area, &HotArea::clicked, this, [this, handler](Qt::MouseButton button) {
+            if (button == Qt::LeftButton) {
+                (this->*handler)();
+            }
+        });
+    };
+    onLeftClick(ExpandButton, &Form1::ExpandButton_Click);
+    onLeftClick(CloseButton, &Form1::CloseButton_Click);
+    onLeftClick(CloseSettings, &Form1::CloseSettings_Click);
+    connect(Image1, &HotArea::pressed, this, &Form1::Image1_MouseDown);
+    connect(Draggable, &HotArea::mouseMoved, this, &Form1::Draggable_MouseMove);
+    connect(Draggable, &HotArea::released, this, &Form1::Draggable_MouseUp);
+}
+
+void Form1::watchForTimer3Wakes() {
+    // Moves, resizes, showing and hiding of the bar and its panel arrive
+    // through the application-wide filter; so do the search box's focus and
+    // keys and the labels' clicks.
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &Form1::wakeTimer3);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, &Form1::wakeTimer3);
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, &Form1::wakeTimer3);
+    const auto watchScreen = [this](QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, this, &Form1::wakeTimer3);
+    };
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watchScreen(screen);
+    }
+    connect(qApp, &QGuiApplication::screenAdded, this, [this, watchScreen](QScreen* screen) {
+        watchScreen(screen);
+        wakeTimer3();
+    });
+    connect(qApp, &QGuiApplication::screenRemoved, this, &Form1::wakeTimer3);
+    connect(Animated, &CaptionLabel::captionChanged, this, &Form1::wakeTimer3);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == DateSearch) {
+        if (type == QEvent::FocusIn && !searchFocused_) {
+            searchFocused_ = true;
+            DateSearch_GotFocus();
+        } else if (type == QEvent::FocusOut) {
+            // Switching to another program and back, or a menu, keeps the
+            // box's focus as far as the bar is concerned.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (searchFocused_ && reason != Qt::ActiveWindowFocusReason &&
+                reason != Qt::PopupFocusReason) {
+                searchFocused_ = false;
+                DateSearch_LostFocus();
+            }
+        } else if (type == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            DateSearch_KeyPress(enter                   ? enterKey
+                                : key->text().isEmpty() ? 0
+                                                        : key->text().front().unicode());
+        }
+        return false;
+    }
+    if (watched == Suggest || watched == Animated || watched == AutoLoad ||
+        watched == AutoComplete) {
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) {
+            return false;
+        }
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) {
+            return false;
+        }
+        const auto* label = static_cast<QWidget*>(watched);
+        if (type == QEvent::MouseButtonRelease &&
+            label->rect().contains(mouse->position().toPoint())) {
+            if (watched == Suggest) {
+                Suggest_Click();
+            } else if (watched == Animated) {
+                Animated_Click();
+            } else if (watched == AutoLoad) {
+                AutoLoad_Click();
+            } else {
+                AutoComplete_Click();
+            }
+        }
+        return true;
+    }
+    if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+         type == QEvent::Hide) &&
+        qobject_cast<TwipsWindow*>(watched)) {
+        wakeTimer3();
+    }
+    return false;
+}
+
+// Load and unload.
+
 void Form1::Form_Load() {
-    if (program_.services().instance.anotherRunning()) {
+    Services& services = program_.services();
+    if (services.instance.anotherRunning()) {
         program_.end();
         return;
     }
     setTwipsGeometry({screenWidthTwips() - rightMargin, 0, barWidth, barHeight});
+    show();
+    services.windowEffects.keepOnTop(*this);
     NextMatch->setCaption("Germany Vs Costa Rica");
-    opacityLevel_ = 255;
+    Settings::LoadSettings(program_, *this);
+    if (animationOn()) {
+        TwipsRect speck = twipsGeometry();
+        speck.width = openerStart;
+        speck.height = openerStart;
+        setTwipsGeometry(speck);
+        enable(Opener);
+    }
+    opacityLevel_ = opaqueLevel;
+    loaded_ = true;
     Timer1.start();
+    Timer3.start();
 }
+
+void Form1::Form_Unload() {
+    if (unloading_) {
+        return;
+    }
+    unloading_ = true;
+    Settings::SaveSettings(program_, *this);
+    // A store that was never read in this run must not replace the file.
+    if (const Form3* controller = program_.loadedForm3();
+        controller && controller->remindersLoaded) {
+        Files& files = program_.services().files;
+        files.write(programFilePath(files.programFolder(), "RemindMe.dsl"), controller->Reminders);
+    }
+    program_.unloadForm2();
+    program_.end();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Form_Unload();
+}
+
+void Form1::CloseButton_Click() {
+    // The tray icon is removed here once the program has one.
+    Form_Unload();
+}
+
+// Day counter.
 
 void Form1::Timer1_Timer() {
     const DayCounterText text = dayCounter(program_.services().clock.now().date);

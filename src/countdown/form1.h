@@ -1,8 +1,12 @@
 #pragma once
 
+#include "countdown/focus_fade.h"
 #include "widgets/twips_window.h"
 
+#include <QPoint>
 #include <QTimer>
+
+#include <string>
 
 class CaptionLabel;
 class HotArea;
@@ -18,10 +22,42 @@ public:
     ~Form1() override;
 
     void Form_Load();
+    // Saves the settings and the reminder store, then ends the program.
+    void Form_Unload();
 
     // Timer and change handlers (callable, so tests can tick them).
     void Timer1_Timer();
     void CountdownDisplay_Change();
+    void Timer3_Timer();
+    void TransTimer_Timer();
+    void Opener_Timer();
+    void SettingsOpen_Timer();
+    void SettingsClose_Timer();
+    void TimerSuggestOpen_Timer();
+    void TimerSuggestClose_Timer();
+
+    // The search box.
+    void DateSearch_GotFocus();
+    void DateSearch_LostFocus();
+    void DateSearch_Change();
+    void DateSearch_KeyPress(int keyAscii);
+    // The expand action: toggles the view, or opens the team panel for the text.
+    void ExpandButton_Click();
+
+    // Offers a team in the strip below the bar; "None" shuts the strip.
+    void SuggestToMe(const std::string& Country);
+    void Suggest_Click();
+
+    // The settings strip.
+    void Animated_Click();
+    void AutoLoad_Click();
+    void AutoComplete_Click();
+    void Image1_MouseDown(Qt::MouseButton button);
+    void CloseSettings_Click();
+
+    void Draggable_MouseMove(Qt::MouseButtons buttons, QPoint at);
+    void Draggable_MouseUp();
+    void CloseButton_Click();
 
     // Shared with the team panel.
     short Form2Vis = 0;
@@ -51,15 +87,54 @@ public:
     QTimer TimerSuggestOpen;
     QTimer TimerSuggestClose;
 
+    int opacityLevel() const { return opacityLevel_; }
+    FadeDirection fadeTag() const { return fadeTag_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createElements();
     void createTimers();
+    void connectHandlers();
+    void watchForTimer3Wakes();
+
+    bool animationOn() const;
+    bool autoCompleteOn() const;
+    bool searchButtonShown() const;
+    bool barFocused() const;
+
+    void setHeight(int height);
+    void setWidth(int width);
+    void startSuggestOpen();
+    void startSuggestClose();
+    void startSettingsOpen();
+    void startSettingsClose();
+    void showCountdownView();
+    void showSearchView();
+    void runSuggestions();
+    void panelFollowsBar();
+    void applyOpacity(int level);
+    void focusFade();
+    void keepBarOnScreen();
+    // Timer3 rests while none of its ticks could change anything; every event
+    // that could change that wakes it.
+    bool timer3CanAct() const;
+    void wakeTimer3();
 
     Program& program_;
     QSvgRenderer* background_;
     long long dayCount_ = 0;
     short opacityLevel_ = 255;
+    FadeDirection fadeTag_ = FadeDirection::None;
+    bool loaded_ = false;
+    bool unloading_ = false;
+    // The search box holds the focus (its got-focus step has run).
+    bool searchFocused_ = false;
+    // Where the grip was held when the bar follows the mouse by itself.
+    bool followingMouse_ = false;
+    QPoint grabbedAt_;
 };

@@ -1,12 +1,8 @@
-#include "countdown/form1.h"
-#include "fakes/test_program.h"
+#include "bar_fixture.h"
 #include "widgets/caption_label.h"
 
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QScreen>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -16,25 +12,56 @@ int screenWidthTwips() {
 
 } // namespace
 
-TEST(Form1, LoadsAsTheBarNearTheTopRightCorner) {
-    TestProgram test;
-    Form1& bar = test.program.form1();
-    EXPECT_EQ(bar.twipsGeometry(), (TwipsRect{screenWidthTwips() - 3790, 0, 2790, 450}));
-    EXPECT_EQ(bar.geometry(), QRect((screenWidthTwips() - 3790) / 15, 0, 186, 30));
+using Form1Load = BarTest;
+
+TEST_F(Form1Load, GrowsOpenNearTheTopRightCorner) {
+    Form1& bar = load();
+    const int left = screenWidthTwips() - 3790;
+    EXPECT_EQ(bar.twipsGeometry(), (TwipsRect{left, 0, 10, 10}));
     EXPECT_EQ(bar.windowTitle(), "Countdown");
+    EXPECT_TRUE(bar.isVisible());
     EXPECT_TRUE(bar.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(bar.windowFlags().testFlag(Qt::FramelessWindowHint));
+    ASSERT_EQ(test.windowEffects.keptOnTop.size(), 1u);
+    EXPECT_EQ(test.windowEffects.keptOnTop[0], &bar);
     EXPECT_EQ(bar.NextMatch->caption(), "Germany Vs Costa Rica");
     EXPECT_EQ(bar.CountdownDisplay->caption(), "~Countdown~");
     EXPECT_TRUE(bar.Timer1.isActive());
+    EXPECT_TRUE(bar.Timer3.isActive());
     EXPECT_EQ(bar.Timer1.interval(), 10);
+    EXPECT_EQ(bar.opacityLevel(), 255);
     EXPECT_EQ(bar.DateSearch->geometry(), QRect(16, 5, 117, 20));
+
+    for (int tick = 0; tick < 70; ++tick) {
+        bar.Opener_Timer();
+    }
+    EXPECT_EQ(bar.twipsGeometry(), (TwipsRect{left, 0, 2810, 450}));
+    EXPECT_TRUE(bar.Opener.isActive());
+    bar.Opener_Timer();
+    EXPECT_EQ(bar.twipsGeometry(), (TwipsRect{left, 0, 2790, 450}));
+    EXPECT_EQ(bar.geometry(), QRect(left / 15, 0, 186, 30));
+    EXPECT_FALSE(bar.Opener.isActive());
 }
 
-TEST(Form1, FirstTickWritesTheCounterAndSlowsTheTimer) {
-    TestProgram test;
+TEST_F(Form1Load, WithoutAnimationShowsTheFullBarAndNeverFades) {
+    Form1& bar = load("[AutoLoad Yes]\r\n[Animated No]\r\n[AutoComplete Yes]");
+    EXPECT_EQ(bar.Animated->caption(), "Animated? No");
+    EXPECT_EQ(bar.twipsGeometry().width, 2790);
+    EXPECT_EQ(bar.twipsGeometry().height, 450);
+    EXPECT_FALSE(bar.Opener.isActive());
+    test.windowEffects.foreground = -1;
+    bar.Timer3_Timer();
+    EXPECT_EQ(bar.twipsGeometry().top, 1) << "jumps back at once";
+    for (int tick = 0; tick < 50; ++tick) {
+        bar.Timer3_Timer();
+    }
+    EXPECT_TRUE(test.windowEffects.opacities.empty());
+    EXPECT_FALSE(bar.TransTimer.isActive());
+}
+
+TEST_F(Form1Load, FirstTickWritesTheCounterAndSlowsTheTimer) {
     test.clock.set({{2006, 6, 7}, 23, 59, 59});
-    Form1& bar = test.program.form1();
+    Form1& bar = load();
     bar.Timer1_Timer();
     EXPECT_EQ(bar.CountdownDisplay->caption(), "2 Days left until 09/06/06");
     EXPECT_EQ(bar.CountdownDisplay->toolTip(),
@@ -52,15 +79,23 @@ TEST(Form1, FirstTickWritesTheCounterAndSlowsTheTimer) {
     EXPECT_EQ(bar.Timer1.interval(), 10000);
 }
 
-TEST(Form1, ASecondCopyEndsDuringLoad) {
-    TestProgram test;
+TEST_F(Form1Load, ASecondCopyEndsWithoutTouchingAnything) {
     test.instance.another = true;
     // The first copy has already given the folder its icon file.
     test.files.contents["/app/desktop.ini"] = "";
+    test.files.contents["/app/settings.dsl"] = "[Animated No]";
     test.program.start();
     EXPECT_TRUE(test.program.ended());
     ASSERT_NE(test.program.loadedForm1(), nullptr);
-    EXPECT_FALSE(test.program.loadedForm1()->isVisible());
-    EXPECT_FALSE(test.program.loadedForm1()->Timer1.isActive());
+    Form1& bar = *test.program.loadedForm1();
+    EXPECT_FALSE(bar.isVisible());
+    EXPECT_FALSE(bar.Timer1.isActive());
+    EXPECT_FALSE(bar.Timer3.isActive());
+    EXPECT_EQ(bar.Animated->caption(), "Animated? Yes") << "settings not even read";
     EXPECT_EQ(test.files.writes, 0);
+    EXPECT_TRUE(test.autoStart.calls.empty());
+    // Nothing it is told afterwards wakes it.
+    bar.setTwipsGeometry({0, 0, 100, 100});
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(bar.Timer3.isActive());
 }

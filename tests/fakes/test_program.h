@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/program.h"
+#include "fakes/fake_auto_start.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_http.h"
 #include "fakes/fake_instance.h"
 #include "fakes/fake_message_box.h"
 #include "fakes/fake_shell.h"
+#include "fakes/fake_window_effects.h"
 
 // A program wired to fake services, for window tests; ending it only
 // records that it ended.
@@ -17,5 +19,9 @@ struct TestProgram {
     FakeShell shell;
     FakeHttp http;
     FakeMessageBox messageBox;
-    Program program{Services{clock, files, instance, shell, http, messageBox}, nullptr};
+    FakeWindowEffects windowEffects;
+    FakeAutoStart autoStart;
+    Program program{
+        Services{clock, files, instance, shell, http, messageBox, windowEffects, autoStart},
+        nullptr};
 };

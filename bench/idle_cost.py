@@ -1,0 +1,129 @@
+#!/usr/bin/env python3
+"""Measures what the idle bar costs the machine.
+
+Runs the real kickoff-clock binary and a tiny Qt program with one
+always-running 5 ms timer side by side under Xvfb. After a settling pause it
+reads, for each process, the voluntary context switches of all its threads
+(/proc/PID/task/*/status) and its CPU time (/proc/PID/stat), waits, reads
+them again, and reports wake-ups per second and CPU % of one core. Several
+runs; the medians are printed.
+
+    bench/idle_cost.py BUILD_DIR [--runs 5] [--seconds 20] [--settle 3]
+"""
+
+import argparse
+import glob
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+_INSIDE = "KICKOFF_BENCH_INSIDE"
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+
+
+def wakeups(pid):
+    """Voluntary context switches summed over the process's threads."""
+    total = 0
+    for status in glob.glob(f"/proc/{pid}/task/*/status"):
+        try:
+            with open(status) as lines:
+                for line in lines:
+                    if line.startswith("voluntary_ctxt_switches:"):
+                        total += int(line.split()[1])
+        except FileNotFoundError:  # a thread that ended meanwhile
+            pass
+    return total
+
+
+def cpu_seconds(pid):
+    """User plus system time of the whole process."""
+    with open(f"/proc/{pid}/stat") as stat:
+        # The command name may hold blanks; the fields after it are fixed.
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+
+
+def sample(pids):
+    return {name: (wakeups(pid), cpu_seconds(pid), time.monotonic()) for name, pid in pids.items()}
+
+
+def start_bar(binary, folder):
+    executable = os.path.join(folder, os.path.basename(binary))
+    shutil.copy2(binary, executable)
+    env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(folder, "config"),
+               XDG_CONFIG_DIRS=os.path.join(folder, "xdg"))
+    process = subprocess.Popen([executable], cwd=folder, env=env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # The bar is idle once it is on screen and has grown and settled.
+    subprocess.run(["xdotool", "search", "--sync", "--name", "^Countdown$"],
+                   stdout=subprocess.DEVNULL, timeout=60, check=True)
+    return process
+
+
+def one_run(build, seconds, settle):
+    folder = tempfile.mkdtemp(prefix="kc-bench-")
+    processes = {}
+    try:
+        processes["bar"] = start_bar(os.path.join(build, "src", "kickoff-clock"), folder)
+        processes["5 ms timer"] = subprocess.Popen(
+            [os.path.join(build, "bench", "idle_timer_reference")],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(settle)
+        pids = {name: process.pid for name, process in processes.items()}
+        before = sample(pids)
+        time.sleep(seconds)
+        after = sample(pids)
+        for name, process in processes.items():
+            if process.poll() is not None:
+                sys.exit(f"{name} ended during the measurement")
+        result = {}
+        for name in pids:
+            elapsed = after[name][2] - before[name][2]
+            result[name] = ((after[name][0] - before[name][0]) / elapsed,
+                            100.0 * (after[name][1] - before[name][1]) / elapsed)
+        return result
+    finally:
+        for process in processes.values():
+            process.terminate()
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("build", help="the CMake build folder")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--seconds", type=float, default=20.0)
+    parser.add_argument("--settle", type=float, default=3.0)
+    args = parser.parse_args()
+
+    if os.environ.get(_INSIDE) != "1":
+        env = dict(os.environ, **{_INSIDE: "1"})
+        command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24", sys.executable] + sys.argv
+        sys.exit(subprocess.run(command, env=env).returncode)
+
+    runs = []
+    for number in range(1, args.runs + 1):
+        result = one_run(os.path.abspath(args.build), args.seconds, args.settle)
+        runs.append(result)
+        print(f"run {number}: " + ", ".join(f"{name} {rate:.2f} wake-ups/s {cpu:.3f}% CPU"
+                                             for name, (rate, cpu) in result.items()),
+              flush=True)
+    print(f"median of {args.runs} runs of {args.seconds:g} s:")
+    for name in runs[0]:
+        rates = [run[name][0] for run in runs]
+        cpus = [run[name][1] for run in runs]
+        print(f"  {name:>10}: {statistics.median(rates):8.2f} wake-ups/s"
+              f"  {statistics.median(cpus):6.3f}% of a core")
+
+
+if __name__ == "__main__":
+    main()

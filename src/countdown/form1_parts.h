@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+
+#include <string_view>
+
+// Small helpers shared by the files that make up the countdown window.
+namespace form1 {
+
+// The character code of the Enter key.
+inline constexpr int enterKey = 13;
+
+inline const QString placeholder = QStringLiteral("Search for a team...");
+inline const QString placeholderLook = QStringLiteral("QLineEdit { color: #C0C0C0; }");
+
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Starting a running timer leaves it running on its old beat.
+inline void enable(QTimer& timer) {
+    if (!timer.isActive()) {
+        timer.start();
+    }
+}
+
+} // namespace form1

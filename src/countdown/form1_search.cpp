@@ -1,0 +1,184 @@
+#include "countdown/form1.h"
+
+#include "app/program.h"
+#include "countdown/form1_parts.h"
+#include "countdown/slide_steps.h"
+#include "countdown/suggestions.h"
+#include "countdown/team_search.h"
+#include "settings/toggle_captions.h"
+#include "team/form2.h"
+#include "widgets/caption_label.h"
+#include "widgets/hot_area.h"
+
+#include <QLineEdit>
+
+using form1::enable;
+using form1::enterKey;
+using form1::placeholder;
+using form1::placeholderLook;
+using form1::toQString;
+
+// The search box and the expand action.
+
+bool Form1::animationOn() const {
+    return Animated->caption() != toQString(Settings::animatedOff);
+}
+
+bool Form1::autoCompleteOn() const {
+    return AutoComplete->caption() == toQString(Settings::autoCompleteOn);
+}
+
+bool Form1::searchButtonShown() const {
+    return !SearchButton->isHidden();
+}
+
+void Form1::DateSearch_GotFocus() {
+    DateSearch->setStyleSheet(QString());
+    DateSearch->setText(QString());
+}
+
+void Form1::DateSearch_LostFocus() {
+    DateSearch->setStyleSheet(placeholderLook);
+    DateSearch->setText(placeholder);
+}
+
+void Form1::DateSearch_Change() {
+    const QString text = DateSearch->text();
+    if (autoCompleteOn()) {
+        if (!text.isEmpty()) {
+            runSuggestions();
+        } else {
+            SearchButton->hide();
+        }
+        return;
+    }
+    SearchButton->setVisible(namesTeamExactly(text.toStdString()));
+}
+
+void Form1::DateSearch_KeyPress(int keyAscii) {
+    if (keyAscii == enterKey) {
+        ExpandButton_Click();
+    }
+}
+
+void Form1::showCountdownView() {
+    DateSearch->hide();
+    // A hidden box has lost the focus, even where no focus event said so
+    // (the bar was not the active window).
+    if (searchFocused_) {
+        searchFocused_ = false;
+        DateSearch_LostFocus();
+    }
+    CountdownDisplay->show();
+    NextMatch->show();
+}
+
+void Form1::showSearchView() {
+    DateSearch->show();
+    CountdownDisplay->hide();
+    NextMatch->hide();
+    // The box is the bar's only place for keys: typing goes there at once.
+    activateWindow();
+    DateSearch->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::ExpandButton_Click() {
+    if (!searchButtonShown()) {
+        if (!DateSearch->isHidden()) {
+            showCountdownView();
+            startSuggestClose();
+        } else {
+            showSearchView();
+            program_.unloadForm2();
+            Form2Vis = 0;
+            wakeTimer3();
+        }
+        return;
+    }
+    Form2Vis = 1;
+    Form2& panel = program_.form2();
+    panel.show();
+    panel.TeamName->setCaption(DateSearch->text());
+    showCountdownView();
+    SearchButton->hide();
+    startSuggestClose();
+    wakeTimer3();
+}
+
+// The suggestion engine and its strip.
+
+void Form1::runSuggestions() {
+    const auto row = Suggestions::lookup(DateSearch->text().toStdString());
+    if (!row) {
+        return;
+    }
+    const QString name = toQString(row->name);
+    switch (row->action) {
+    case Suggestions::Action::Suggest:
+        SuggestToMe(std::string(row->name));
+        break;
+    case Suggestions::Action::Complete:
+        // The nested change run on the completed name finds no key.
+        DateSearch->setText(name);
+        SuggestToMe(std::string(Suggestions::noSuggestion));
+        startSuggestClose();
+        SearchButton->show();
+        break;
+    case Suggestions::Action::PlainComplete:
+        DateSearch->setText(name);
+        SearchButton->show();
+        break;
+    }
+}
+
+void Form1::SuggestToMe(const std::string& Country) {
+    if (Country != Suggestions::noSuggestion) {
+        Suggest->setCaption(QString::fromStdString(Suggestions::suggestionCaption(Country)));
+        startSuggestOpen();
+    } else {
+        startSuggestClose();
+    }
+}
+
+void Form1::Suggest_Click() {
+    const auto name = Suggestions::nameInCaption(Suggest->caption().toStdString());
+    if (!name) {
+        return;
+    }
+    DateSearch->setText(QString::fromStdString(*name));
+    SuggestToMe(std::string(Suggestions::noSuggestion));
+    startSuggestClose();
+    SearchButton->show();
+}
+
+void Form1::startSuggestOpen() {
+    TimerSuggestClose.stop();
+    enable(TimerSuggestOpen);
+}
+
+void Form1::startSuggestClose() {
+    TimerSuggestOpen.stop();
+    enable(TimerSuggestClose);
+}
+
+void Form1::setHeight(int height) {
+    TwipsRect geometry = twipsGeometry();
+    geometry.height = height;
+    setTwipsGeometry(geometry);
+}
+
+void Form1::TimerSuggestOpen_Timer() {
+    const SlideStep step = suggestOpenStep(twipsGeometry().height, animationOn());
+    setHeight(step.value);
+    if (step.stop) {
+        TimerSuggestOpen.stop();
+    }
+}
+
+void Form1::TimerSuggestClose_Timer() {
+    const SlideStep step = suggestCloseStep(twipsGeometry().height, animationOn());
+    setHeight(step.value);
+    if (step.stop) {
+        TimerSuggestClose.stop();
+    }
+}

@@ -1,0 +1,71 @@
+#include "countdown/form1.h"
+
+#include "countdown/form1_parts.h"
+#include "countdown/slide_steps.h"
+#include "settings/toggle_captions.h"
+#include "widgets/caption_label.h"
+
+using form1::enable;
+
+namespace {
+
+void flip(CaptionLabel* toggle, std::string_view on, std::string_view off) {
+    toggle->setCaption(
+        form1::toQString(Settings::flipped(toggle->caption().toStdString(), on, off)));
+}
+
+} // namespace
+
+void Form1::Animated_Click() {
+    flip(Animated, Settings::animatedOn, Settings::animatedOff);
+}
+
+void Form1::AutoLoad_Click() {
+    flip(AutoLoad, Settings::autoLoadOn, Settings::autoLoadOff);
+}
+
+void Form1::AutoComplete_Click() {
+    flip(AutoComplete, Settings::autoCompleteOn, Settings::autoCompleteOff);
+}
+
+void Form1::Image1_MouseDown(Qt::MouseButton button) {
+    if (button == Qt::RightButton) {
+        startSettingsOpen();
+    }
+}
+
+void Form1::CloseSettings_Click() {
+    startSettingsClose();
+}
+
+void Form1::startSettingsOpen() {
+    SettingsClose.stop();
+    enable(SettingsOpen);
+}
+
+void Form1::startSettingsClose() {
+    SettingsOpen.stop();
+    enable(SettingsClose);
+}
+
+void Form1::SettingsOpen_Timer() {
+    const SlideStep step = settingsOpenStep(twipsGeometry().width, animationOn());
+    setWidth(step.value);
+    if (step.stop) {
+        SettingsOpen.stop();
+    }
+}
+
+void Form1::SettingsClose_Timer() {
+    const SlideStep step = settingsCloseStep(twipsGeometry().width, animationOn());
+    setWidth(step.value);
+    if (step.stop) {
+        SettingsClose.stop();
+    }
+}
+
+void Form1::setWidth(int width) {
+    TwipsRect geometry = twipsGeometry();
+    geometry.width = width;
+    setTwipsGeometry(geometry);
+}

@@ -1,0 +1,256 @@
+#include "app/form3.h"
+#include "bar_fixture.h"
+#include "team/form2.h"
+#include "widgets/caption_label.h"
+#include "widgets/hot_area.h"
+
+#include <vector>
+
+namespace {
+
+struct Snapshot {
+    TwipsRect bar;
+    TwipsRect panel;
+    std::size_t opacityCalls;
+    bool fading;
+    int level;
+
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshot(Form1& bar, const TestProgram& test) {
+    const Form2* panel = test.program.loadedForm2();
+    return {bar.twipsGeometry(), panel ? panel->twipsGeometry() : TwipsRect{},
+            test.windowEffects.opacities.size(), bar.TransTimer.isActive(), bar.opacityLevel()};
+}
+
+} // namespace
+
+using BarBehaviour = BarTest;
+
+TEST_F(BarBehaviour, Timer3CreepsTheBarDownThenRestsWithoutChangingAnything) {
+    Form1& bar = loadOpen();
+    bar.Timer3_Timer();
+    EXPECT_EQ(bar.twipsGeometry().top, 20) << "first tick after load";
+    EXPECT_FALSE(bar.Timer3.isActive()) << "inside the screen and focused: nothing to do";
+
+    // A resting Timer3 would not have changed anything had it ticked.
+    const Snapshot before = snapshot(bar, test);
+    for (int tick = 0; tick < 20; ++tick) {
+        bar.Timer3_Timer();
+    }
+    EXPECT_EQ(snapshot(bar, test), before);
+    EXPECT_FALSE(bar.Timer3.isActive());
+
+    // Moved past the right edge, it wakes and creeps back 20 a tick.
+    TwipsRect out = bar.twipsGeometry();
+    out.left = bar.screenWidthTwips() - out.width + 50;
+    bar.setTwipsGeometry(out);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(bar.Timer3.isActive());
+    std::vector<int> lefts;
+    while (bar.Timer3.isActive() && lefts.size() < 100) {
+        bar.Timer3_Timer();
+        lefts.push_back(bar.twipsGeometry().left);
+    }
+    EXPECT_EQ(lefts, (std::vector<int>{out.left - 20, out.left - 40, out.left - 60}));
+}
+
+TEST_F(BarBehaviour, TheRestNeverSkipsATickThatWouldAct) {
+    // Whatever happens, a stopped Timer3 means its tick is a no-op.
+    Form1& bar = load();
+    const auto checkRest = [&] {
+        if (!bar.Timer3.isActive()) {
+            const Snapshot before = snapshot(bar, test);
+            bar.Timer3_Timer();
+            ASSERT_EQ(snapshot(bar, test), before);
+            ASSERT_FALSE(bar.Timer3.isActive());
+        }
+    };
+    for (int step = 0; step < 400; ++step) {
+        // Moves and resizes reach the window through the event loop.
+        QCoreApplication::processEvents();
+        if (bar.Opener.isActive()) {
+            bar.Opener_Timer();
+        }
+        if (bar.TransTimer.isActive()) {
+            bar.TransTimer_Timer();
+        }
+        if (bar.Timer3.isActive()) {
+            bar.Timer3_Timer();
+        }
+        checkRest();
+        switch (step) {
+        case 100: // the user works elsewhere
+            test.windowEffects.foreground = -1;
+            bar.Timer3.start(); // as the focus change does
+            break;
+        case 108: // and comes back in the middle of the fade
+            test.windowEffects.foreground = static_cast<int>(bar.winId());
+            bar.Timer3.start();
+            break;
+        case 250: // the strip opens near the right edge
+            bar.move((bar.screenWidthTwips() - 3000) / 15, 40);
+            QCoreApplication::processEvents();
+            bar.Image1_MouseDown(Qt::RightButton);
+            break;
+        default:
+            break;
+        }
+        if (bar.SettingsOpen.isActive()) {
+            bar.SettingsOpen_Timer();
+        }
+    }
+    EXPECT_EQ(bar.opacityLevel(), 255) << "faded out and back in";
+    EXPECT_EQ(bar.twipsGeometry().width, 5580);
+    EXPECT_LE(bar.twipsGeometry().left + 5580, bar.screenWidthTwips());
+}
+
+TEST_F(BarBehaviour, FadesOutAndInInFifteenStepsEach) {
+    Form1& bar = loadOpen();
+    test.windowEffects.foreground = -1;
+    bar.Timer3_Timer();
+    EXPECT_EQ(bar.fadeTag(), FadeDirection::Down);
+    EXPECT_TRUE(bar.TransTimer.isActive());
+    EXPECT_EQ(tickUntilStopped(bar.TransTimer, [&] { bar.TransTimer_Timer(); }), 15);
+    std::vector<int> out = test.windowEffects.opacitiesOf(&bar);
+    ASSERT_EQ(out.size(), 16u) << "the start applies the level once";
+    EXPECT_EQ(out.front(), 255);
+    EXPECT_EQ(out[2], 245);
+    EXPECT_EQ(out.back(), 120);
+    EXPECT_EQ(bar.opacityLevel(), 120);
+    EXPECT_EQ(bar.fadeTag(), FadeDirection::None);
+
+    // Switching animation off leaves the faded bar faded.
+    QTest::mouseClick(bar.Animated, Qt::LeftButton);
+    test.windowEffects.foreground = static_cast<int>(bar.winId());
+    bar.Timer3_Timer();
+    EXPECT_FALSE(bar.TransTimer.isActive());
+    QTest::mouseClick(bar.Animated, Qt::LeftButton);
+    EXPECT_EQ(bar.Animated->caption(), "Animated? Yes");
+    EXPECT_TRUE(bar.Timer3.isActive()) << "a settings flip wakes it";
+
+    test.windowEffects.opacities.clear();
+    bar.Timer3_Timer();
+    EXPECT_EQ(bar.fadeTag(), FadeDirection::Up);
+    EXPECT_EQ(tickUntilStopped(bar.TransTimer, [&] { bar.TransTimer_Timer(); }), 15);
+    const std::vector<int> in = test.windowEffects.opacitiesOf(&bar);
+    ASSERT_EQ(in.size(), 16u);
+    EXPECT_EQ(in[1], 120);
+    EXPECT_EQ(in[14], 250);
+    EXPECT_EQ(in.back(), 255);
+}
+
+TEST_F(BarBehaviour, ThePanelCountsAsFocusAndFadesAlong) {
+    Form1& bar = loadOpen();
+    bar.ExpandButton_Click();
+    bar.DateSearch->setText("ge");
+    bar.ExpandButton_Click();
+    Form2* panel = test.program.loadedForm2();
+    ASSERT_NE(panel, nullptr);
+    test.windowEffects.foreground = bar.FormTwoHWND;
+    bar.Timer3_Timer();
+    EXPECT_FALSE(bar.TransTimer.isActive());
+
+    test.windowEffects.foreground = -1;
+    bar.Timer3_Timer();
+    tickUntilStopped(bar.TransTimer, [&] { bar.TransTimer_Timer(); });
+    EXPECT_EQ(test.windowEffects.opacitiesOf(panel), test.windowEffects.opacitiesOf(&bar));
+    EXPECT_EQ(test.windowEffects.opacitiesOf(panel).back(), 120);
+}
+
+TEST_F(BarBehaviour, NoForegroundWindowCountsAsFocused) {
+    Form1& bar = loadOpen();
+    test.windowEffects.foreground = 0;
+    bar.Timer3_Timer();
+    EXPECT_FALSE(bar.TransTimer.isActive());
+    EXPECT_TRUE(test.windowEffects.opacities.empty());
+}
+
+TEST_F(BarBehaviour, TheOpenStripIsKeptHigherAboveTheBottom) {
+    Form1& bar = load("[Animated No]");
+    bar.setTwipsGeometry({3000, bar.screenHeightTwips() - 1000, 2790, 705});
+    bar.Timer3_Timer();
+    EXPECT_EQ(bar.twipsGeometry().top, bar.screenHeightTwips() - 1410);
+}
+
+TEST_F(BarBehaviour, ThePanelFollowsADragAndGoesAboveInTheLowestThird) {
+    Form1& bar = load("[Animated No]");
+    bar.ExpandButton_Click();
+    bar.DateSearch->setText("ge");
+    bar.ExpandButton_Click();
+    Form2* panel = test.program.loadedForm2();
+    ASSERT_NE(panel, nullptr);
+
+    // The system refuses the drag: the bar follows the mouse itself.
+    test.windowEffects.systemMoveWorks = false;
+    bar.setTwipsGeometry({3000, 3000, 2790, 450});
+    bar.Draggable_MouseMove(Qt::LeftButton, {5, 5});
+    bar.Draggable_MouseMove(Qt::LeftButton, {15, 205});
+    EXPECT_EQ(bar.twipsGeometry().left, 3150);
+    EXPECT_EQ(bar.twipsGeometry().top, 6000);
+    EXPECT_EQ(panel->twipsGeometry().left, 3150);
+    EXPECT_EQ(panel->twipsGeometry().top, 6450) << "below the bar";
+
+    const int down = (bar.screenHeightTwips() - bar.screenHeightTwips() / 3 - 6000) / 15 + 1;
+    const int lowest = 6000 + down * 15;
+    bar.Draggable_MouseMove(Qt::LeftButton, {5, 5 + down});
+    EXPECT_EQ(bar.twipsGeometry().top, lowest);
+    EXPECT_EQ(panel->twipsGeometry().top, lowest - panel->twipsGeometry().height);
+
+    bar.Draggable_MouseUp();
+    bar.Draggable_MouseMove(Qt::LeftButton, {50, 50});
+    EXPECT_EQ(bar.twipsGeometry().top, lowest) << "a new drag asks the system first";
+    EXPECT_EQ(test.windowEffects.systemMoves, 2);
+    bar.Draggable_MouseMove(Qt::NoButton, {60, 60});
+    EXPECT_EQ(bar.twipsGeometry().top, lowest);
+}
+
+TEST_F(BarBehaviour, TheSystemDragIsAskedForOnTheLeftButtonOnly) {
+    Form1& bar = load();
+    QTest::mouseMove(bar.Draggable, {3, 3});
+    EXPECT_EQ(test.windowEffects.systemMoves, 0);
+    bar.Draggable_MouseMove(Qt::LeftButton, {3, 3});
+    EXPECT_EQ(test.windowEffects.systemMoves, 1);
+    bar.Draggable_MouseMove(Qt::LeftButton | Qt::RightButton, {3, 3});
+    EXPECT_EQ(test.windowEffects.systemMoves, 1);
+}
+
+TEST_F(BarBehaviour, SettingsStripSlidesAndStartingOneSlideStopsTheOther) {
+    Form1& bar = loadOpen();
+    QTest::mouseClick(bar.Image1, Qt::LeftButton);
+    EXPECT_FALSE(bar.SettingsOpen.isActive());
+    QTest::mousePress(bar.Image1, Qt::RightButton);
+    EXPECT_TRUE(bar.SettingsOpen.isActive());
+    EXPECT_EQ(tickUntilStopped(bar.SettingsOpen, [&] { bar.SettingsOpen_Timer(); }), 94);
+    EXPECT_EQ(bar.twipsGeometry().width, 5580);
+
+    QTest::mouseClick(bar.CloseSettings, Qt::LeftButton);
+    EXPECT_TRUE(bar.SettingsClose.isActive());
+    bar.SettingsClose_Timer();
+    bar.Image1_MouseDown(Qt::RightButton);
+    EXPECT_FALSE(bar.SettingsClose.isActive());
+    EXPECT_TRUE(bar.SettingsOpen.isActive());
+    bar.CloseSettings_Click();
+    EXPECT_FALSE(bar.SettingsOpen.isActive());
+
+    // Without animation the strip jumps.
+    QTest::mouseClick(bar.Animated, Qt::LeftButton);
+    EXPECT_EQ(tickUntilStopped(bar.SettingsClose, [&] { bar.SettingsClose_Timer(); }), 1);
+    EXPECT_EQ(bar.twipsGeometry().width, 2790);
+}
+
+TEST_F(BarBehaviour, TogglesFlipTheirCaptionsOnly) {
+    Form1& bar = load();
+    QTest::mouseClick(bar.AutoLoad, Qt::LeftButton);
+    EXPECT_EQ(bar.AutoLoad->caption(), "Auto Load? No");
+    QTest::mouseClick(bar.AutoLoad, Qt::RightButton);
+    EXPECT_EQ(bar.AutoLoad->caption(), "Auto Load? No");
+    QTest::mouseClick(bar.AutoLoad, Qt::LeftButton);
+    EXPECT_EQ(bar.AutoLoad->caption(), "Auto Load? Yes");
+    QTest::mouseClick(bar.Animated, Qt::LeftButton);
+    EXPECT_EQ(bar.Animated->caption(), "Animated? No");
+    EXPECT_FALSE(bar.SettingsOpen.isActive());
+    EXPECT_EQ(test.files.writes, 0) << "saved only at unload";
+    EXPECT_TRUE(test.autoStart.calls.empty());
+}

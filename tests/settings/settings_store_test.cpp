@@ -1,0 +1,67 @@
+#include "app/form3.h"
+#include "countdown/bar_fixture.h"
+#include "widgets/caption_label.h"
+#include "widgets/hot_area.h"
+
+using SettingsAtLoadAndClose = BarTest;
+
+TEST_F(SettingsAtLoadAndClose, LoadSetsTheCaptionsFromTheFile) {
+    Form1& bar = load("[AutoLoad No]");
+    EXPECT_EQ(bar.AutoLoad->caption(), "Auto Load? No");
+    EXPECT_EQ(bar.Animated->caption(), "Animated? Yes");
+    EXPECT_EQ(bar.AutoComplete->caption(), "Auto Complete Search? Yes");
+}
+
+TEST_F(SettingsAtLoadAndClose, CloseSavesAllOffAndClearsAutostart) {
+    test.autoStart.entry = true;
+    test.program.start();
+    Form1& bar = *test.program.loadedForm1();
+    QTest::mousePress(bar.Image1, Qt::RightButton);
+    for (CaptionLabel* toggle : {bar.AutoLoad, bar.Animated, bar.AutoComplete}) {
+        QTest::mouseClick(toggle, Qt::LeftButton);
+    }
+    EXPECT_TRUE(test.autoStart.calls.empty()) << "nothing changes before the close";
+    QTest::mouseClick(bar.CloseButton, Qt::LeftButton);
+
+    EXPECT_EQ(test.files.contents["/app/settings.dsl"],
+              "[AutoLoad No]\r\n[Animated No]\r\n[AutoComplete No]");
+    EXPECT_EQ(test.program.loadedForm3()->Settings,
+              "[AutoLoad No]\r\n[Animated No]\r\n[AutoComplete No]");
+    EXPECT_EQ(test.autoStart.calls, std::vector<std::string>{"clear"});
+    EXPECT_FALSE(test.autoStart.entry);
+    EXPECT_EQ(test.files.contents.count("/app/RemindMe.dsl"), 0u)
+        << "the store was not loaded in this run";
+    EXPECT_TRUE(test.program.ended());
+}
+
+TEST_F(SettingsAtLoadAndClose, CloseSetsAutostartAndWritesALoadedReminderStore) {
+    test.files.contents["/app/settings.dsl"] = "[AutoLoad No]\r\n[Animated No]";
+    test.program.start();
+    Form3& controller = *test.program.loadedForm3();
+    EXPECT_EQ(controller.Settings, "[AutoLoad No]\r\n[Animated No]");
+    controller.remindersLoaded = true;
+    controller.Reminders = ";10/06/2006|21:00|England|Paraguay|b\r\n";
+    Form1& bar = *test.program.loadedForm1();
+    bar.ExpandButton_Click();
+    bar.DateSearch->setText("en");
+    bar.ExpandButton_Click();
+    ASSERT_NE(test.program.loadedForm2(), nullptr);
+    QTest::mouseClick(bar.AutoLoad, Qt::LeftButton);
+
+    bar.CloseButton_Click();
+    EXPECT_EQ(test.files.contents["/app/settings.dsl"],
+              "[AutoLoad Yes]\r\n[Animated No]\r\n[AutoComplete Yes]");
+    EXPECT_EQ(test.autoStart.calls, std::vector<std::string>{"set"});
+    EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], controller.Reminders);
+    EXPECT_EQ(test.program.loadedForm2(), nullptr);
+    EXPECT_EQ(bar.FormTwoHWND, 0);
+    EXPECT_TRUE(test.program.ended());
+}
+
+TEST_F(SettingsAtLoadAndClose, AFailedWriteStillSetsAutostartAndEnds) {
+    test.files.failWrites = true;
+    Form1& bar = load();
+    bar.CloseButton_Click();
+    EXPECT_EQ(test.autoStart.calls, std::vector<std::string>{"set"});
+    EXPECT_TRUE(test.program.ended());
+}
