@@ -11,6 +11,7 @@ packages=(
     clang-format                                 # the format check
     python3 xvfb xauth xdotool imagemagick       # end-to-end runs and screenshots
     faketime libfaketime                         # moving the clock
+    iproute2                                     # a private loopback for each end-to-end test
     dbus at-spi2-core python3-pyatspi            # reading the windows back in end-to-end tests
 )
 

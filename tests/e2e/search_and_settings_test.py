@@ -9,6 +9,7 @@ import tempfile
 import time
 
 import harness
+from desktop import box_text, click, geometry, settle, type_keys
 
 # Element centres on the bar, in pixels from its top left corner.
 EXPAND = (155, 15)
@@ -17,41 +18,6 @@ FACE = (60, 8)
 ANIMATED = (220, 8)
 AUTO_LOAD = (300, 8)
 AUTO_COMPLETE = (240, 23)
-
-
-def geometry():
-    out = subprocess.run(["xdotool", "search", "--name", "^Countdown$", "getwindowgeometry",
-                          "--shell"], capture_output=True, text=True, check=True).stdout
-    values = dict(line.split("=", 1) for line in out.split() if "=" in line)
-    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
-
-
-def click(at, button=1):
-    x, y, _, _ = geometry()
-    subprocess.run(["xdotool", "mousemove", str(x + at[0]), str(y + at[1]), "click", str(button)],
-                   check=True)
-
-
-def type_keys(keys):
-    subprocess.run(["xdotool", "type", "--delay", "80", keys], check=True)
-
-
-def box_text(bar):
-    for index in range(bar.childCount):
-        child = bar.getChildAtIndex(index)
-        if child.getRoleName() == "text":
-            return child.queryText().getText(0, -1)
-    return None
-
-
-def settle(size):
-    """Waits until the bar has grown or slid to its size and edge keeping has
-    stopped moving it."""
-    def still():
-        before = geometry()
-        time.sleep(0.3)
-        return before[2:] == size and geometry() == before
-    harness.wait_for(still, what=f"the bar at rest at {size}")
 
 
 def autostart_folders():

@@ -1,0 +1,43 @@
+"""Driving the program's windows with the mouse and keyboard (xdotool)."""
+
+import subprocess
+import time
+
+import harness
+
+
+def geometry(title="Countdown"):
+    """x, y, width, height of the window with this caption, in pixels."""
+    out = subprocess.run(["xdotool", "search", "--name", f"^{title}$", "getwindowgeometry",
+                          "--shell"], capture_output=True, text=True, check=True).stdout
+    values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def click(at, button=1, title="Countdown"):
+    """Clicks at a point given from the window's top left corner."""
+    x, y, _, _ = geometry(title)
+    subprocess.run(["xdotool", "mousemove", str(x + at[0]), str(y + at[1]), "click", str(button)],
+                   check=True)
+
+
+def type_keys(keys):
+    subprocess.run(["xdotool", "type", "--delay", "80", keys], check=True)
+
+
+def box_text(bar):
+    for index in range(bar.childCount):
+        child = bar.getChildAtIndex(index)
+        if child.getRoleName() == "text":
+            return child.queryText().getText(0, -1)
+    return None
+
+
+def settle(size):
+    """Waits until the bar has grown or slid to its size and edge keeping has
+    stopped moving it."""
+    def still():
+        before = geometry()
+        time.sleep(0.3)
+        return before[2:] == size and geometry() == before
+    harness.wait_for(still, what=f"the bar at rest at {size}")
