@@ -12,6 +12,7 @@
 #include "platform/window_effects.h"
 #include "settings/settings_store.h"
 #include "widgets/caption_label.h"
+#include "widgets/elements.h"
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
 
@@ -37,30 +38,9 @@ constexpr int rightMargin = 3790;
 // The opening growth starts from a speck at the bar's top left corner.
 constexpr int openerStart = 10;
 
-CaptionLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, int left,
-                        int top, int width, int height) {
-    auto* label = new CaptionLabel(caption, parent);
-    label->setObjectName(name);
-    placeTwips(label, left, top, width, height);
-    return label;
-}
-
-HotArea* makeArea(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* area = new HotArea(parent);
-    area->setObjectName(name);
-    placeTwips(area, left, top, width, height);
-    return area;
-}
-
-void setLabelLook(QLabel* label, const QColor& colour, int pixelSize, bool bold) {
-    QFont font("Arial");
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
+const LabelLook counterLook{QColor(0xff, 0xff, 0xff), 12, true};
+const LabelLook matchLook{QColor(0xff, 0xd8, 0x6b), 11, false};
+const LabelLook stripLook{QColor(0xff, 0xff, 0xff), 10, false};
 
 } // namespace
 
@@ -80,10 +60,10 @@ Form1::~Form1() {
 }
 
 void Form1::createElements() {
-    CountdownDisplay = makeLabel(this, "CountdownDisplay", "~Countdown~", 120, 0, 2100, 255);
-    NextMatch = makeLabel(this, "NextMatch", "~Match~", 120, 195, 1935, 255);
-    setLabelLook(CountdownDisplay, QColor(0xff, 0xff, 0xff), 12, true);
-    setLabelLook(NextMatch, QColor(0xff, 0xd8, 0x6b), 11, false);
+    CountdownDisplay = makeLabel<CaptionLabel>(this, "CountdownDisplay", "~Countdown~", counterLook,
+                                               120, 0, 2100, 255);
+    NextMatch =
+        makeLabel<CaptionLabel>(this, "NextMatch", "~Match~", matchLook, 120, 195, 1935, 255);
     // A right click on the texts reaches the bar's face beneath them.
     CountdownDisplay->setAttribute(Qt::WA_TransparentForMouseEvents);
     NextMatch->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -94,24 +74,24 @@ void Form1::createElements() {
     DateSearch->setStyleSheet(placeholderLook);
     DateSearch->hide();
 
-    SearchButton = makeArea(this, "SearchButton", 2055, 0, 510, 450);
+    SearchButton = makeHotArea(this, "SearchButton", 2055, 0, 510, 450);
     SearchButton->setPixmap(picture("SearchButton"));
     SearchButton->hide();
-    ExpandButton = makeArea(this, "ExpandButton", 2220, 135, 210, 195);
-    CloseButton = makeArea(this, "CloseButton", 2505, 120, 195, 195);
-    Draggable = makeArea(this, "Draggable", 0, 0, 165, 450);
+    ExpandButton = makeHotArea(this, "ExpandButton", 2220, 135, 210, 195);
+    CloseButton = makeHotArea(this, "CloseButton", 2505, 120, 195, 195);
+    Draggable = makeHotArea(this, "Draggable", 0, 0, 165, 450);
     Draggable->setCursor(Qt::SizeAllCursor);
-    Image1 = makeArea(this, "Image1", 225, 0, 2535, 495);
+    Image1 = makeHotArea(this, "Image1", 225, 0, 2535, 495);
 
-    Suggest = makeLabel(this, "Suggest", "Did you mean...", 120, 480, 2295, 255);
-    Animated = makeLabel(this, "Animated", "Animated? Yes", 2805, 0, 1215, 255);
-    AutoLoad = makeLabel(this, "AutoLoad", "Auto Load? Yes", 4005, 0, 1215, 255);
-    AutoComplete =
-        makeLabel(this, "AutoComplete", "Auto Complete Search? Yes", 2805, 240, 2420, 210);
-    for (CaptionLabel* strip : {Suggest, Animated, AutoLoad, AutoComplete}) {
-        setLabelLook(strip, QColor(0xff, 0xff, 0xff), 10, false);
-    }
-    CloseSettings = makeArea(this, "CloseSettings", 5280, 120, 195, 195);
+    Suggest =
+        makeLabel<CaptionLabel>(this, "Suggest", "Did you mean...", stripLook, 120, 480, 2295, 255);
+    Animated =
+        makeLabel<CaptionLabel>(this, "Animated", "Animated? Yes", stripLook, 2805, 0, 1215, 255);
+    AutoLoad =
+        makeLabel<CaptionLabel>(this, "AutoLoad", "Auto Load? Yes", stripLook, 4005, 0, 1215, 255);
+    AutoComplete = makeLabel<CaptionLabel>(this, "AutoComplete", "Auto Complete Search? Yes",
+                                           stripLook, 2805, 240, 2420, 210);
+    CloseSettings = makeHotArea(this, "CloseSettings", 5280, 120, 195, 195);
 
     const QCursor hand(picture("HandCursor"), 10, 2);
     for (HotArea* button : {ExpandButton, CloseButton, CloseSettings}) {

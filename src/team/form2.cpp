@@ -12,6 +12,7 @@
 #include "team/panel_motion.h"
 #include "team/panel_texts.h"
 #include "widgets/caption_label.h"
+#include "widgets/elements.h"
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
 
@@ -24,44 +25,11 @@ namespace {
 constexpr int designHeight = 1440;
 constexpr int cornerImagesStart = 2385;
 
-struct LabelLook {
-    QColor colour;
-    int pixelSize;
-    bool bold;
-};
-
 const LabelLook titleLook{QColor(0xff, 0xff, 0xff), 14, true};
 const LabelLook headingLook{QColor(0xff, 0xd8, 0x6b), 11, false};
 const LabelLook matchLook{QColor(0xff, 0xff, 0xff), 12, true};
 const LabelLook detailLook{QColor(0xe8, 0xee, 0xf4), 11, false};
 const LabelLook buttonLook{QColor(0xff, 0xff, 0xff), 10, false};
-
-void setLook(QLabel* label, const LabelLook& look) {
-    QFont font("Arial");
-    font.setPixelSize(look.pixelSize);
-    font.setBold(look.bold);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, look.colour);
-    label->setPalette(palette);
-}
-
-template <typename Label>
-Label* makeLabel(QWidget* parent, const char* name, const QString& caption, const LabelLook& look,
-                 int left, int top, int width, int height) {
-    auto* label = new Label(caption, parent);
-    label->setObjectName(name);
-    setLook(label, look);
-    placeTwips(label, left, top, width, height);
-    return label;
-}
-
-HotArea* makeImage(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* image = new HotArea(parent);
-    image->setObjectName(name);
-    placeTwips(image, left, top, width, height);
-    return image;
-}
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -102,8 +70,8 @@ void Form2::createElements() {
         hidden->hide();
     }
 
-    CloseMe = makeImage(this, "CloseMe", cornerImagesStart, 0, 255, 255);
-    OpenExtension = makeImage(this, "OpenExtension", cornerImagesStart, 240, 255, 255);
+    CloseMe = makeHotArea(this, "CloseMe", cornerImagesStart, 0, 255, 255);
+    OpenExtension = makeHotArea(this, "OpenExtension", cornerImagesStart, 240, 255, 255);
     OpenExtension->hide();
     for (HotArea* image : {CloseMe, OpenExtension}) {
         image->setCursor(Qt::PointingHandCursor);
@@ -149,7 +117,7 @@ void Form2::createButtons() {
     const QPixmap pressedLook = picture("ButtonPressed");
     for (const Button& button : buttons) {
         // The pressed look lies under its button's caption.
-        button.over = makeImage(this, button.overName, 3105, button.top, 1695, 255);
+        button.over = makeHotArea(this, button.overName, 3105, button.top, 1695, 255);
         button.over->setPixmap(pressedLook);
         button.over->hide();
         button.label = makeLabel<ButtonLabel>(this, button.name, button.caption, buttonLook, 3105,

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "widgets/hot_area.h"
+#include "widgets/twips_window.h"
+
+#include <QColor>
+#include <QLabel>
+
+// Font and colour of a label: Arial at a pixel size, on a transparent ground.
+struct LabelLook {
+    QColor colour;
+    int pixelSize;
+    bool bold;
+};
+
+void setLabelLook(QLabel* label, const LabelLook& look);
+
+// A label element at its twips place, with its caption and look.
+template <typename Label>
+Label* makeLabel(QWidget* parent, const char* name, const QString& caption, const LabelLook& look,
+                 int left, int top, int width, int height) {
+    auto* label = new Label(caption, parent);
+    label->setObjectName(name);
+    setLabelLook(label, look);
+    placeTwips(label, left, top, width, height);
+    return label;
+}
+
+// An image element at its twips place.
+HotArea* makeHotArea(QWidget* parent, const char* name, int left, int top, int width, int height);
