@@ -140,8 +140,18 @@ void Form3::DownloadUpdate(const std::string& URL) {
     Form_Unload();
 }
 
+void Form3::SaveReminders() {
+    // A store that was never read in this run (an update's run, say) must
+    // not replace the file.
+    if (!remindersLoaded) {
+        return;
+    }
+    Files& files = program_.services().files;
+    files.write(programFilePath(files.programFolder(), "RemindMe.dsl"), Reminders);
+}
+
 void Form3::Form_Unload() {
-    // The tray icon is removed and a loaded reminder store written here once
-    // they exist; an update's run never loaded the store, so it stays as it was.
+    // The tray icon is removed here once the program has one.
+    SaveReminders();
     program_.end();
 }

@@ -39,6 +39,8 @@ public:
     // Whether Reminders was read from RemindMe.dsl in this run; only then may
     // an ending write it back.
     bool remindersLoaded = false;
+    // Writes the reminder store to RemindMe.dsl, when it was loaded.
+    void SaveReminders();
 
 private:
     // False when no schedule answer came; the error page then stays.

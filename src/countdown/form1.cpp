@@ -2,12 +2,10 @@
 
 #include "app/form3.h"
 #include "app/program.h"
-#include "common/program_path.h"
 #include "countdown/day_counter.h"
 #include "countdown/form1_parts.h"
 #include "countdown/slide_steps.h"
 #include "platform/clock.h"
-#include "platform/files.h"
 #include "platform/instance.h"
 #include "platform/window_effects.h"
 #include "settings/settings_store.h"
@@ -254,11 +252,8 @@ void Form1::Form_Unload() {
     }
     unloading_ = true;
     Settings::SaveSettings(program_, *this);
-    // A store that was never read in this run must not replace the file.
-    if (const Form3* controller = program_.loadedForm3();
-        controller && controller->remindersLoaded) {
-        Files& files = program_.services().files;
-        files.write(programFilePath(files.programFolder(), "RemindMe.dsl"), controller->Reminders);
+    if (Form3* controller = program_.loadedForm3()) {
+        controller->SaveReminders();
     }
     program_.unloadForm2();
     program_.end();
