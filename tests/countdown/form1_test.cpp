@@ -1,46 +1,21 @@
 #include "bar_fixture.h"
 #include "widgets/caption_label.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
-namespace {
-
-int screenWidthTwips() {
-    return QGuiApplication::primaryScreen()->geometry().width() * 15;
-}
-
-} // namespace
-
 using Form1Load = BarTest;
 
 TEST_F(Form1Load, GrowsOpenNearTheTopRightCorner) {
     Form1& bar = load();
-    const int left = screenWidthTwips() - 3790;
+    const int left = bar.screenWidthTwips() - 3790;
     EXPECT_EQ(bar.twipsGeometry(), (TwipsRect{left, 0, 10, 10}));
-    EXPECT_EQ(bar.windowTitle(), "Countdown");
     EXPECT_TRUE(bar.isVisible());
-    EXPECT_TRUE(bar.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(bar.windowFlags().testFlag(Qt::FramelessWindowHint));
-    ASSERT_EQ(test.windowEffects.keptOnTop.size(), 1u);
-    EXPECT_EQ(test.windowEffects.keptOnTop[0], &bar);
+    EXPECT_TRUE(bar.windowFlags().testFlags(Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint));
+    EXPECT_EQ(test.windowEffects.keptOnTop, std::vector<QWidget*>{&bar});
     EXPECT_EQ(bar.NextMatch->caption(), "Germany Vs Costa Rica");
-    EXPECT_EQ(bar.CountdownDisplay->caption(), "~Countdown~");
-    EXPECT_TRUE(bar.Timer1.isActive());
-    EXPECT_TRUE(bar.Timer3.isActive());
-    EXPECT_EQ(bar.Timer1.interval(), 10);
-    EXPECT_EQ(bar.opacityLevel(), 255);
-    EXPECT_EQ(bar.DateSearch->geometry(), QRect(16, 5, 117, 20));
+    EXPECT_TRUE(bar.Timer1.isActive() && bar.Timer3.isActive());
 
-    for (int tick = 0; tick < 70; ++tick) {
-        bar.Opener_Timer();
-    }
-    EXPECT_EQ(bar.twipsGeometry(), (TwipsRect{left, 0, 2810, 450}));
-    EXPECT_TRUE(bar.Opener.isActive());
-    bar.Opener_Timer();
+    EXPECT_EQ(tickUntilStopped(bar.Opener, [&] { bar.Opener_Timer(); }), 71);
     EXPECT_EQ(bar.twipsGeometry(), (TwipsRect{left, 0, 2790, 450}));
     EXPECT_EQ(bar.geometry(), QRect(left / 15, 0, 186, 30));
-    EXPECT_FALSE(bar.Opener.isActive());
 }
 
 TEST_F(Form1Load, WithoutAnimationShowsTheFullBarAndNeverFades) {
@@ -75,7 +50,6 @@ TEST_F(Form1Load, FirstTickWritesTheCounterAndSlowsTheTimer) {
     test.clock.set({{2006, 6, 8}, 0, 0, 1});
     bar.Timer1_Timer();
     EXPECT_EQ(bar.CountdownDisplay->caption(), "The next match is...");
-    EXPECT_EQ(bar.CountdownDisplay->toolTip(), "The next match is...");
     EXPECT_EQ(bar.Timer1.interval(), 10000);
 }
 
@@ -88,9 +62,7 @@ TEST_F(Form1Load, ASecondCopyEndsWithoutTouchingAnything) {
     EXPECT_TRUE(test.program.ended());
     ASSERT_NE(test.program.loadedForm1(), nullptr);
     Form1& bar = *test.program.loadedForm1();
-    EXPECT_FALSE(bar.isVisible());
-    EXPECT_FALSE(bar.Timer1.isActive());
-    EXPECT_FALSE(bar.Timer3.isActive());
+    EXPECT_FALSE(bar.isVisible() || bar.Timer1.isActive() || bar.Timer3.isActive());
     EXPECT_EQ(bar.Animated->caption(), "Animated? Yes") << "settings not even read";
     EXPECT_EQ(test.files.writes, 0);
     EXPECT_TRUE(test.autoStart.calls.empty());

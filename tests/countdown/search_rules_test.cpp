@@ -6,15 +6,12 @@
 using Suggestions::Action;
 
 TEST(ExactCheck, NamesATeamInAnyCaseButUntrimmed) {
-    EXPECT_TRUE(namesTeamExactly("germany"));
-    EXPECT_TRUE(namesTeamExactly("GERMANY"));
-    EXPECT_TRUE(namesTeamExactly("Serbia and Montenegro"));
-    EXPECT_TRUE(namesTeamExactly("cote d'ivoire"));
-    EXPECT_FALSE(namesTeamExactly(" germany"));
-    EXPECT_FALSE(namesTeamExactly("germany "));
-    EXPECT_FALSE(namesTeamExactly("german"));
-    EXPECT_FALSE(namesTeamExactly("Search for a team..."));
-    EXPECT_FALSE(namesTeamExactly(""));
+    for (const char* team : {"germany", "GERMANY", "Serbia and Montenegro", "cote d'ivoire"}) {
+        EXPECT_TRUE(namesTeamExactly(team)) << team;
+    }
+    for (const char* other : {" germany", "germany ", "german", "Search for a team...", ""}) {
+        EXPECT_FALSE(namesTeamExactly(other)) << '"' << other << '"';
+    }
 }
 
 TEST(SuggestionTable, KeysActAsTheTableSays) {

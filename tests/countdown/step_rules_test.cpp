@@ -10,18 +10,14 @@ TEST(Opener, GrowsFromTheSpeckAndSettlesOnThe71stTick) {
     for (int tick = 1; tick <= 69; ++tick) {
         step = openerStep(step.width, step.height);
         ASSERT_FALSE(step.stop) << tick;
-        if (tick == 22) {
-            EXPECT_EQ(step.height, 450);
-        }
+        ASSERT_TRUE(tick != 22 || step.height == 450);
     }
-    EXPECT_EQ(step.width, 2770);
-    EXPECT_EQ(step.height, 450);
+    EXPECT_EQ((std::vector<int>{step.width, step.height}), (std::vector<int>{2770, 450}));
     step = openerStep(step.width, step.height);
     EXPECT_EQ(step.width, 2810) << "70th tick overshoots";
     EXPECT_FALSE(step.stop);
     step = openerStep(step.width, step.height);
-    EXPECT_EQ(step.width, 2790);
-    EXPECT_EQ(step.height, 450);
+    EXPECT_EQ((std::vector<int>{step.width, step.height}), (std::vector<int>{2790, 450}));
     EXPECT_TRUE(step.stop);
 }
 
@@ -37,38 +33,25 @@ template <typename Step> std::vector<int> run(Step step, int from, bool animated
     return values;
 }
 
-} // namespace
-
-TEST(SuggestStrip, ThirteenStepsThenTheLimit) {
-    const std::vector<int> opening = run(suggestOpenStep, 450, true);
-    ASSERT_EQ(opening.size(), 14u);
-    EXPECT_EQ(opening[0], 470);
-    EXPECT_EQ(opening[12], 710);
-    EXPECT_EQ(opening[13], 705);
-
-    const std::vector<int> closing = run(suggestCloseStep, 705, true);
-    ASSERT_EQ(closing.size(), 14u);
-    EXPECT_EQ(closing[12], 445);
-    EXPECT_EQ(closing[13], 450);
-
-    EXPECT_EQ(run(suggestCloseStep, 450, true), std::vector<int>{450}) << "already shut";
-    EXPECT_EQ(run(suggestOpenStep, 450, false), std::vector<int>{705});
-    EXPECT_EQ(run(suggestCloseStep, 705, false), std::vector<int>{450});
-    // A slide reversed half-way carries on from where it is.
-    EXPECT_EQ(run(suggestCloseStep, 590, true).size(), 8u);
+// The last two values a run passed through, and how many there were.
+std::vector<int> ends(const std::vector<int>& values) {
+    const std::size_t n = values.size();
+    return {values[n - 2], values[n - 1], static_cast<int>(n)};
 }
 
-TEST(SettingsStrip, NinetyThreeStepsEachWay) {
-    const std::vector<int> opening = run(settingsOpenStep, 2790, true);
-    ASSERT_EQ(opening.size(), 94u);
-    EXPECT_EQ(opening[92], 5580);
-    EXPECT_EQ(opening[93], 5580);
+} // namespace
 
-    const std::vector<int> closing = run(settingsCloseStep, 5580, true);
-    ASSERT_EQ(closing.size(), 94u);
-    EXPECT_EQ(closing[92], 2790);
-    EXPECT_EQ(closing[93], 2790);
+TEST(Slides, SuggestionsInThirteenStepsSettingsInNinetyThree) {
+    EXPECT_EQ(run(suggestOpenStep, 450, true)[0], 470);
+    EXPECT_EQ(ends(run(suggestOpenStep, 450, true)), (std::vector<int>{710, 705, 14}));
+    EXPECT_EQ(ends(run(suggestCloseStep, 705, true)), (std::vector<int>{445, 450, 14}));
+    EXPECT_EQ(ends(run(settingsOpenStep, 2790, true)), (std::vector<int>{5580, 5580, 94}));
+    EXPECT_EQ(ends(run(settingsCloseStep, 5580, true)), (std::vector<int>{2790, 2790, 94}));
 
+    EXPECT_EQ(run(suggestCloseStep, 450, true), std::vector<int>{450}) << "already shut";
+    EXPECT_EQ(run(suggestCloseStep, 590, true).size(), 8u) << "reversed half-way";
+    EXPECT_EQ(run(suggestOpenStep, 450, false), std::vector<int>{705});
+    EXPECT_EQ(run(suggestCloseStep, 705, false), std::vector<int>{450});
     EXPECT_EQ(run(settingsOpenStep, 2790, false), std::vector<int>{5580});
     EXPECT_EQ(run(settingsCloseStep, 5000, false), std::vector<int>{2790});
 }
@@ -91,17 +74,11 @@ std::vector<int> fade(int level, FadeDirection direction) {
 
 TEST(Fade, FifteenStepsBothWays) {
     const std::vector<int> out = fade(255, FadeDirection::Down);
-    ASSERT_EQ(out.size(), 15u);
-    EXPECT_EQ(out[0], 255);
-    EXPECT_EQ(out[1], 245);
-    EXPECT_EQ(out[13], 125);
-    EXPECT_EQ(out[14], 120);
-
+    EXPECT_EQ((std::vector<int>{out[0], out[1]}), (std::vector<int>{255, 245}));
+    EXPECT_EQ(ends(out), (std::vector<int>{125, 120, 15}));
     const std::vector<int> in = fade(120, FadeDirection::Up);
-    ASSERT_EQ(in.size(), 15u);
     EXPECT_EQ(in[0], 120);
-    EXPECT_EQ(in[13], 250);
-    EXPECT_EQ(in[14], 255);
+    EXPECT_EQ(ends(in), (std::vector<int>{250, 255, 15}));
 }
 
 TEST(Fade, StartsOnlyAtRestAndWithAnimation) {
