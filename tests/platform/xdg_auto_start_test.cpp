@@ -2,6 +2,7 @@
 #include "platform/xdg_auto_start.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -10,42 +11,27 @@
 
 namespace {
 
-QString entryName() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".desktop";
-}
-
-bool hasEntry(const QString& folder) {
-    return QFile::exists(folder + "/" + entryName());
-}
-
-QByteArray entryIn(const QString& folder) {
-    QFile file(folder + "/" + entryName());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Points the desktop's standard locations at a temporary folder for one test.
-class XdgFolders {
-public:
-    XdgFolders()
-        : home_(qgetenv("XDG_CONFIG_HOME")), dirs_(qgetenv("XDG_CONFIG_DIRS")),
-          system(root.path() + "/etc/xdg"), user(root.path() + "/home/.config") {
-        qputenv("XDG_CONFIG_HOME", user.toUtf8());
-        qputenv("XDG_CONFIG_DIRS", (system + ":" + root.path() + "/other").toUtf8());
+struct XdgFolders {
+    XdgFolders() {
+        qputenv("XDG_CONFIG_HOME", (root.path() + "/home/.config").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", (root.path() + "/etc/xdg:" + root.path() + "/other").toUtf8());
     }
     ~XdgFolders() {
-        qputenv("XDG_CONFIG_HOME", home_);
-        qputenv("XDG_CONFIG_DIRS", dirs_);
+        qputenv("XDG_CONFIG_HOME", home);
+        qputenv("XDG_CONFIG_DIRS", dirs);
     }
 
+    // Where the entry lies in the system's or the user's autostart folder.
+    QString systemEntry() const { return root.path() + "/etc/xdg/autostart/" + entryName(); }
+    QString userEntry() const { return root.path() + "/home/.config/autostart/" + entryName(); }
+    static QString entryName() {
+        return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".desktop";
+    }
+
+    const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray dirs = qgetenv("XDG_CONFIG_DIRS");
     QTemporaryDir root;
-
-private:
-    QByteArray home_;
-    QByteArray dirs_;
-
-public:
-    const QString system;
-    const QString user;
 };
 
 } // namespace
@@ -55,23 +41,19 @@ TEST(XdgAutoStart, SetsTheSystemEntryAndClearsBoth) {
     LocalFiles files;
     XdgAutoStart autoStart = XdgAutoStart::fromStandardLocations(files);
     autoStart.set();
-    EXPECT_TRUE(hasEntry(folders.system + "/autostart"));
-    EXPECT_FALSE(hasEntry(folders.user + "/autostart"));
-    const QByteArray entry = entryIn(folders.system + "/autostart");
-    EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
-    EXPECT_TRUE(
-        entry.contains("\nExec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n"));
+    EXPECT_FALSE(QFile::exists(folders.userEntry()));
+    QFile entry(folders.systemEntry());
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().contains(
+        "\nExec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n"));
 
     // An entry the user's folder still holds from earlier goes as well.
-    QFile stray(folders.user + "/autostart/" + entryName());
-    ASSERT_TRUE(QDir().mkpath(folders.user + "/autostart") && stray.open(QIODevice::WriteOnly));
+    QFile stray(folders.userEntry());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(stray).path()) && stray.open(QIODevice::WriteOnly));
     stray.close();
-    XdgAutoStart explicitFolders(files, (folders.system + "/autostart").toStdString(),
-                                 (folders.user + "/autostart").toStdString());
-    explicitFolders.clear();
-    EXPECT_FALSE(hasEntry(folders.system + "/autostart"));
-    EXPECT_FALSE(hasEntry(folders.user + "/autostart"));
-    explicitFolders.clear(); // nothing left to clear is no error
+    autoStart.clear();
+    EXPECT_FALSE(QFile::exists(folders.systemEntry()) || QFile::exists(folders.userEntry()));
+    autoStart.clear(); // nothing left to clear is no error
 }
 
 TEST(XdgAutoStart, FallsBackToTheUsersFolder) {
@@ -83,7 +65,7 @@ TEST(XdgAutoStart, FallsBackToTheUsersFolder) {
     LocalFiles files;
     XdgAutoStart autoStart = XdgAutoStart::fromStandardLocations(files);
     autoStart.set();
-    EXPECT_TRUE(hasEntry(folders.user + "/autostart"));
+    EXPECT_TRUE(QFile::exists(folders.userEntry()));
     autoStart.clear();
-    EXPECT_FALSE(hasEntry(folders.user + "/autostart"));
+    EXPECT_FALSE(QFile::exists(folders.userEntry()));
 }

@@ -24,22 +24,22 @@ TEST(SettingsFile, RoundTripsEveryCombination) {
 }
 
 TEST(SettingsFile, GarbledFilesLeaveSettingsOn) {
-    EXPECT_EQ(Settings::readSettingsText("[AutoLoad No]"), (Toggles{false, true, true}));
-    EXPECT_EQ(Settings::readSettingsText("[Animated no]"), (Toggles{}))
-        << "only \"No\" switches off";
-    EXPECT_EQ(Settings::readSettingsText("[Animated NO]\r\n[AutoComplete No"), (Toggles{}))
-        << "missing ]";
-    EXPECT_EQ(Settings::readSettingsText("[AutoComplete No ]"), (Toggles{}));
-    EXPECT_EQ(Settings::readSettingsText(""), (Toggles{}));
-    EXPECT_EQ(Settings::readSettingsText(std::string("\0\xff[AutoLoad\x01No]\0", 14)), (Toggles{}));
-    EXPECT_EQ(Settings::readSettingsText(std::string("\0[Animated No]\0", 15)),
-              (Toggles{true, false, true}));
-    // Any order, and the first occurrence of a key counts.
-    EXPECT_EQ(Settings::readSettingsText("[AutoComplete No][AutoLoad No][AutoLoad Yes]"),
-              (Toggles{false, true, false}));
-    // The value ends at the next "]" even when it lies in a later line.
-    EXPECT_EQ(Settings::readSettingsText("[AutoLoad \r\n[Animated No]"),
-              (Toggles{true, false, true}));
+    const std::pair<std::string, Toggles> cases[] = {
+        {"[AutoLoad No]", {false, true, true}},
+        {"[Animated no]", {}},                     // only "No" switches off
+        {"[Animated NO]\r\n[AutoComplete No", {}}, // missing ]
+        {"[AutoComplete No ]", {}},
+        {"", {}},
+        {std::string("\0\xff[AutoLoad\x01No]\0", 14), {}},
+        {std::string("\0[Animated No]\0", 15), {true, false, true}},
+        // Any order, and the first occurrence of a key counts.
+        {"[AutoComplete No][AutoLoad No][AutoLoad Yes]", {false, true, false}},
+        // The value ends at the next "]" even when it lies in a later line.
+        {"[AutoLoad \r\n[Animated No]", {true, false, true}},
+    };
+    for (const auto& [text, toggles] : cases) {
+        EXPECT_EQ(Settings::readSettingsText(text), toggles) << text;
+    }
 }
 
 TEST(SettingsFile, CaptionsOtherThanTheOffCaptionMeanOn) {

@@ -8,22 +8,16 @@ using namespace PanelMotion;
 
 TEST(PanelMotion, OpeningGrowsFromTheSeedInSeventyThreeTicks) {
     SizeStep step{seedSize, seedSize, false};
-    int ticks = 0;
-    int widthFullAt = 0;
-    while (!step.done && ticks < 1000) {
+    std::vector<SizeStep> steps;
+    while (!step.done && steps.size() < 1000) {
         step = openStep(step.width, step.height, true);
-        ++ticks;
-        if (step.width == narrowWidth && widthFullAt == 0) {
-            widthFullAt = ticks;
-        }
-        if (ticks == 72) {
-            EXPECT_EQ(step.height, 1450);
-        }
+        steps.push_back(step);
     }
-    EXPECT_EQ(ticks, 73);
-    EXPECT_EQ(widthFullAt, 65);
-    EXPECT_EQ(step.width, 2610);
-    EXPECT_EQ(step.height, 1440);
+    ASSERT_EQ(steps.size(), 73u);
+    EXPECT_NE(steps[63].width, narrowWidth);
+    EXPECT_EQ(steps[64].width, narrowWidth) << "full width on the 65th tick";
+    EXPECT_EQ(steps[71].height, 1450);
+    EXPECT_EQ((std::vector<int>{step.width, step.height}), (std::vector<int>{2610, 1440}));
 }
 
 TEST(PanelMotion, ClosingAWidenedPanelNarrowsItWhileItShrinks) {
