@@ -4,27 +4,8 @@
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 
+#include <tuple>
 #include <vector>
-
-namespace {
-
-struct Snapshot {
-    TwipsRect bar;
-    TwipsRect panel;
-    std::size_t opacityCalls;
-    bool fading;
-    int level;
-
-    bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot snapshot(Form1& bar, const TestProgram& test) {
-    const Form2* panel = test.program.loadedForm2();
-    return {bar.twipsGeometry(), panel ? panel->twipsGeometry() : TwipsRect{},
-            test.windowEffects.opacities.size(), bar.TransTimer.isActive(), bar.opacityLevel()};
-}
-
-} // namespace
 
 using BarBehaviour = BarTest;
 
@@ -46,46 +27,38 @@ TEST_F(BarBehaviour, Timer3RestsOnceSettledAndWakesWhenMovedOut) {
 TEST_F(BarBehaviour, TheRestNeverSkipsATickThatWouldAct) {
     // Whatever happens, a stopped Timer3 means its tick is a no-op.
     Form1& bar = load();
-    const auto checkRest = [&] {
-        if (!bar.Timer3.isActive()) {
-            const Snapshot before = snapshot(bar, test);
-            bar.Timer3_Timer();
-            ASSERT_EQ(snapshot(bar, test), before);
-            ASSERT_FALSE(bar.Timer3.isActive());
-        }
+    const auto state = [&] {
+        return std::tuple(bar.twipsGeometry(), test.windowEffects.opacities.size(),
+                          bar.TransTimer.isActive(), bar.opacityLevel());
+    };
+    const std::pair<QTimer*, void (Form1::*)()> timers[] = {
+        {&bar.Opener, &Form1::Opener_Timer},
+        {&bar.TransTimer, &Form1::TransTimer_Timer},
+        {&bar.Timer3, &Form1::Timer3_Timer},
+        {&bar.SettingsOpen, &Form1::SettingsOpen_Timer},
     };
     for (int step = 0; step < 400; ++step) {
         // Moves and resizes reach the window through the event loop.
         QCoreApplication::processEvents();
-        if (bar.Opener.isActive()) {
-            bar.Opener_Timer();
+        for (const auto& [timer, tick] : timers) {
+            if (timer->isActive()) {
+                (bar.*tick)();
+            }
         }
-        if (bar.TransTimer.isActive()) {
-            bar.TransTimer_Timer();
-        }
-        if (bar.Timer3.isActive()) {
+        if (!bar.Timer3.isActive()) {
+            const auto before = state();
             bar.Timer3_Timer();
+            ASSERT_EQ(state(), before) << step;
+            ASSERT_FALSE(bar.Timer3.isActive());
         }
-        checkRest();
-        switch (step) {
-        case 100: // the user works elsewhere
-            test.windowEffects.foreground = -1;
-            bar.Timer3.start(); // as the focus change does
-            break;
-        case 108: // and comes back in the middle of the fade
-            test.windowEffects.foreground = static_cast<int>(bar.winId());
-            bar.Timer3.start();
-            break;
-        case 250: // the strip opens near the right edge
+        if (step == 100 || step == 108) {
+            // The user works elsewhere, and comes back in the middle of the fade.
+            test.windowEffects.foreground = step == 100 ? -1 : static_cast<int>(bar.winId());
+            bar.Timer3.start();   // as the focus change does
+        } else if (step == 250) { // the strip opens near the right edge
             bar.move((bar.screenWidthTwips() - 3000) / 15, 40);
             QCoreApplication::processEvents();
             bar.Image1_MouseDown(Qt::RightButton);
-            break;
-        default:
-            break;
-        }
-        if (bar.SettingsOpen.isActive()) {
-            bar.SettingsOpen_Timer();
         }
     }
     EXPECT_EQ(bar.opacityLevel(), 255) << "faded out and back in";
@@ -146,7 +119,7 @@ TEST_F(BarBehaviour, ThePanelAndNoWindowAtAllCountAsFocus) {
     EXPECT_EQ(test.windowEffects.opacitiesOf(panel).back(), 120);
 }
 
-TEST_F(BarBehaviour, ThePanelFollowsADragAndGoesAboveInTheLowestThird) {
+TEST_F(BarBehaviour, TheBarFollowsTheMouseWhenTheSystemWontDragAndTakesThePanel) {
     Form1& bar = load("[Animated No]");
     // The system drag is asked for on the left button alone.
     QTest::mouseMove(bar.Draggable, {3, 3});
@@ -168,18 +141,12 @@ TEST_F(BarBehaviour, ThePanelFollowsADragAndGoesAboveInTheLowestThird) {
     EXPECT_EQ(panel->twipsGeometry().left, 3150);
     EXPECT_EQ(panel->twipsGeometry().top, 6450) << "below the bar";
 
-    const int down = (bar.screenHeightTwips() - bar.screenHeightTwips() / 3 - 6000) / 15 + 1;
-    const int lowest = 6000 + down * 15;
-    bar.Draggable_MouseMove(Qt::LeftButton, {5, 5 + down});
-    EXPECT_EQ(bar.twipsGeometry().top, lowest);
-    EXPECT_EQ(panel->twipsGeometry().top, lowest - panel->twipsGeometry().height);
-
     bar.Draggable_MouseUp();
     bar.Draggable_MouseMove(Qt::LeftButton, {50, 50});
-    EXPECT_EQ(bar.twipsGeometry().top, lowest) << "a new drag asks the system first";
+    EXPECT_EQ(bar.twipsGeometry().top, 6000) << "a new drag asks the system first";
     EXPECT_EQ(test.windowEffects.systemMoves, 2);
     bar.Draggable_MouseMove(Qt::NoButton, {60, 60});
-    EXPECT_EQ(bar.twipsGeometry().top, lowest);
+    EXPECT_EQ(bar.twipsGeometry().top, 6000);
 }
 
 TEST_F(BarBehaviour, SettingsStripSlidesAndStartingOneSlideStopsTheOther) {
