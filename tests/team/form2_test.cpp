@@ -66,10 +66,6 @@ struct PanelTest : ::testing::Test {
     TestProgram test;
 };
 
-std::string text(const QString& caption) {
-    return caption.toStdString();
-}
-
 } // namespace
 
 TEST_F(PanelTest, LoadsSmallBelowTheBarAndWaitsForTheLookup) {
@@ -78,7 +74,6 @@ TEST_F(PanelTest, LoadsSmallBelowTheBarAndWaitsForTheLookup) {
     EXPECT_EQ(bar().FormTwoHWND, static_cast<int>(panel.winId()));
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{3000, 1050, 10, 10}));
-    EXPECT_EQ(text(panel.TeamName->caption()), "England");
     EXPECT_TRUE(panel.Loadingtext->isVisible());
     EXPECT_FALSE(panel.Against->isVisible() || panel.DatePlayingText->isVisible() ||
                  panel.Stad->isVisible() || panel.OpenExtension->isVisible());
@@ -87,15 +82,15 @@ TEST_F(PanelTest, LoadsSmallBelowTheBarAndWaitsForTheLookup) {
 
 TEST_F(PanelTest, TheLookupWritesTheWorkedExample) {
     Form2& panel = open("costa rica");
-    EXPECT_EQ(text(panel.TeamName->caption()), "Costa rica");
+    EXPECT_EQ(panel.TeamName->caption(), "Costa rica");
     panel.ParseMatchs_Timer();
     EXPECT_FALSE(panel.ParseMatchs.isActive());
-    EXPECT_EQ(text(panel.TeamName->caption()), "Costa rica (group a)");
-    EXPECT_EQ(text(panel.DatePlayingText->caption()), "09/06/2006\r\n18:00");
-    EXPECT_EQ(text(panel.Against->caption()), "Germany");
-    EXPECT_EQ(text(panel.Against->toolTip()), "Costa rica (group a) Vs. Germany");
-    EXPECT_EQ(text(panel.Stad->caption()), "Playing at Munich");
-    EXPECT_EQ(text(panel.Stad->toolTip()), "Playing at Munich Stadium.");
+    EXPECT_EQ(panel.TeamName->caption(), "Costa rica (group a)");
+    EXPECT_EQ(panel.DatePlayingText->caption(), "09/06/2006\r\n18:00");
+    EXPECT_EQ(panel.Against->caption(), "Germany");
+    EXPECT_EQ(panel.Against->toolTip(), "Costa rica (group a) Vs. Germany");
+    EXPECT_EQ(panel.Stad->caption(), "Playing at Munich");
+    EXPECT_EQ(panel.Stad->toolTip(), "Playing at Munich Stadium.");
     EXPECT_TRUE(panel.Against->isVisible() && panel.DatePlayingText->isVisible() &&
                 panel.Stad->isVisible() && panel.OpenExtension->isVisible());
     EXPECT_FALSE(panel.Loadingtext->isVisible());
@@ -104,10 +99,10 @@ TEST_F(PanelTest, TheLookupWritesTheWorkedExample) {
 TEST_F(PanelTest, UsaIsFoundHoweverItIsTypedAndItsNewsIsTheIndexPage) {
     for (const char* typed : {"u.s.a", "USA"}) {
         Form2& panel = open(typed);
-        EXPECT_EQ(text(panel.TeamName->caption()), "USA");
+        EXPECT_EQ(panel.TeamName->caption(), "USA");
         panel.ParseMatchs_Timer();
-        EXPECT_EQ(text(panel.TeamName->caption()), "Usa (group e)");
-        EXPECT_EQ(text(panel.Against->caption()), "Czech republic");
+        EXPECT_EQ(panel.TeamName->caption(), "Usa (group e)");
+        EXPECT_EQ(panel.Against->caption(), "Czech republic");
         panel.TeamNews_Click();
         EXPECT_EQ(test.shell.opened.back(),
                   std::string(BuildConfig::newsUrl) + "/06/en/w/news/index.html");
@@ -131,7 +126,7 @@ TEST_F(PanelTest, ATeamItCannotPlaceKeepsItLoading) {
     Form2& played = open("germany");
     played.ParseMatchs_Timer();
     EXPECT_FALSE(played.ParseMatchs.isActive());
-    EXPECT_EQ(text(played.TeamName->caption()), "Germany");
+    EXPECT_EQ(played.TeamName->caption(), "Germany");
     EXPECT_TRUE(played.Loadingtext->isVisible());
     EXPECT_FALSE(played.OpenExtension->isVisible() || played.Against->isVisible());
 }
@@ -151,54 +146,40 @@ TEST_F(PanelTest, InTheLowestThirdThePanelOpensAboveTheBar) {
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{1500, 1350, 2610, 1440}));
 }
 
-TEST_F(PanelTest, AnimatedItGrowsWidensNarrowsAndShrinksAway) {
-    Form2& panel = open("germany");
-    bar().Form2Vis = 0;
-    EXPECT_EQ(tickUntilStopped(panel.OpenTimer, &Form2::OpenTimer_Timer, panel), 73);
-    EXPECT_EQ(bar().Form2Vis, 1); // only once grown
-    EXPECT_EQ(panel.geometry().size(), QSize(174, 96));
-    panel.ParseMatchs_Timer();
+TEST_F(PanelTest, ItGrowsWidensNarrowsAndShrinksAwayInOneTickEachWithoutAnimation) {
+    struct Case {
+        bool animated;
+        int ticks; // to grow; to widen or narrow, twice as many; to shrink away
+        int narrowCloseMeAt;
+    };
+    for (const Case c : {Case{true, 73, 159}, Case{false, 1, 160}}) {
+        if (!c.animated) {
+            animationOff();
+        }
+        Form2& panel = open("germany");
+        bar().Form2Vis = 0;
+        EXPECT_EQ(tickUntilStopped(panel.OpenTimer, &Form2::OpenTimer_Timer, panel), c.ticks);
+        EXPECT_EQ(bar().Form2Vis, 1); // only once grown
+        EXPECT_EQ(panel.twipsGeometry().width, 2610);
+        EXPECT_EQ(panel.twipsGeometry().height, 1440);
+        panel.ParseMatchs_Timer();
 
-    panel.OpenExtension_Click();
-    EXPECT_EQ(tickUntilStopped(panel.ExtOpen, &Form2::ExtOpen_Timer, panel), 132);
-    EXPECT_EQ(panel.twipsGeometry().width, 5220);
-    EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(334, 0)); // 5005 twips
-    panel.OpenExtension_Click();
-    EXPECT_EQ(tickUntilStopped(panel.ExtClose, &Form2::ExtClose_Timer, panel), 132);
-    EXPECT_EQ(panel.twipsGeometry().width, 2610);
-    EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(159, 0)); // back at 2385
+        const int slide = c.animated ? 132 : 1;
+        panel.OpenExtension_Click();
+        EXPECT_EQ(tickUntilStopped(panel.ExtOpen, &Form2::ExtOpen_Timer, panel), slide);
+        EXPECT_EQ(panel.twipsGeometry().width, 5220);
+        EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(334, 0));
+        panel.OpenExtension_Click();
+        EXPECT_EQ(tickUntilStopped(panel.ExtClose, &Form2::ExtClose_Timer, panel), slide);
+        EXPECT_EQ(panel.twipsGeometry().width, 2610);
+        EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(c.narrowCloseMeAt, 0));
 
-    panel.OpenExtension_Click();
-    tickUntilStopped(panel.ExtOpen, &Form2::ExtOpen_Timer, panel);
-    panel.CloseMe_Click();
-    EXPECT_EQ(closeTicks(panel), 73);
-}
-
-TEST_F(PanelTest, WithAnimationOffEveryMovementTakesOneTick) {
-    animationOff();
-    Form2& panel = open("germany");
-    panel.OpenTimer_Timer();
-    EXPECT_FALSE(panel.OpenTimer.isActive());
-    EXPECT_EQ(panel.twipsGeometry().width, 2610);
-    EXPECT_EQ(panel.twipsGeometry().height, 1440);
-    EXPECT_EQ(bar().Form2Vis, 1);
-
-    panel.ParseMatchs_Timer();
-    panel.OpenExtension_Click();
-    panel.ExtOpen_Timer();
-    EXPECT_FALSE(panel.ExtOpen.isActive());
-    EXPECT_EQ(panel.twipsGeometry().width, 5220);
-    EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(334, 0)); // 5010 twips
-
-    panel.OpenExtension_Click();
-    panel.ExtClose_Timer();
-    EXPECT_FALSE(panel.ExtClose.isActive());
-    EXPECT_EQ(panel.twipsGeometry().width, 2610);
-    EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(160, 0)); // 2400 twips
-
-    // A close from the desktop takes the way of the panel's own button.
-    EXPECT_FALSE(panel.close());
-    EXPECT_EQ(closeTicks(panel), 1);
+        panel.OpenExtension_Click();
+        tickUntilStopped(panel.ExtOpen, &Form2::ExtOpen_Timer, panel);
+        // A close from the desktop takes the way of the panel's own button.
+        EXPECT_FALSE(panel.close());
+        EXPECT_EQ(closeTicks(panel), c.ticks);
+    }
 }
 
 TEST_F(PanelTest, OverlappingMovementsStillReachAnEndState) {
