@@ -8,20 +8,13 @@ def test(binary):
     with harness.ProgramRun(binary, fake_time="2006-06-07 10:00:00") as run:
         bar = run.window("Countdown")
         expected = [("2 Days left until 09/06/06",
-                      "There are 2 days left until the start of the 2006 World Cup."),
-                     ("Germany Vs Costa Rica", "")]
+                     "There are 2 days left until the start of the 2006 World Cup."),
+                    ("Germany Vs Costa Rica", "")]
         harness.wait_for(lambda: run.labels(bar)[:2] == expected, what="the day counter")
         # It grows open, then edge keeping moves it 20 twips down from the top.
-        def placed():
-            extents = bar.queryComponent().getExtents(0)
-            return (extents.x, extents.y, extents.width, extents.height) == (1280 - 253, 1, 186, 30)
-        harness.wait_for(placed, what="the bar at its place")
-
-    with harness.ProgramRun(binary, fake_time="2006-06-09 21:00:00") as run:
-        bar = run.window("Countdown")
-        harness.wait_for(lambda: run.labels(bar)[:1] == [("The next match is...",
-                                                          "The next match is...")],
-                         what="the next-match announcement")
+        extents = lambda: bar.queryComponent().getExtents(0)
+        harness.wait_for(lambda: (extents().x, extents().y, extents().width, extents().height)
+                         == (1280 - 253, 1, 186, 30), what="the bar at its place")
 
 
 if __name__ == "__main__":
