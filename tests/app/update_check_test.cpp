@@ -70,37 +70,32 @@ TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
     }
 }
 
-TEST(UpdateCheck, ANewerReleaseIsOfferedAndDeclined) {
-    TestProgram test;
-    test.http.textAnswers[siteSchedulePath] =
-        scheduleWithUpdate("http://example.org/KC06Update06.zip");
-    test.messageBox.answers = {MessageBox::Answer::No};
-    test.program.start();
-    ASSERT_EQ(test.messageBox.shown.size(), 1U);
-    EXPECT_EQ(test.messageBox.shown[0].text,
-              "There is an update available, it is recommended you download it. Would you like "
-              "to download it?");
-    EXPECT_EQ(test.messageBox.shown[0].title, "There is an update available!");
-    EXPECT_EQ(test.messageBox.shown[0].buttons, MessageBox::Buttons::YesNo);
-    EXPECT_FALSE(test.program.loadedForm3()->DownloaderTimer.isActive());
-    EXPECT_EQ(test.program.loadedForm8(), nullptr);
-    EXPECT_EQ(test.program.groupTables().slot('A', 1).TEAM1, "Germany");
-    EXPECT_TRUE(barShown(test));
-}
-
-TEST(UpdateCheck, AnAcceptedOfferEndsTheLoadBeforeTheBar) {
-    TestProgram test;
-    test.http.textAnswers[siteSchedulePath] =
-        scheduleWithUpdate("http://example.org/KC06Update10.zip");
-    test.messageBox.answers = {MessageBox::Answer::Yes};
-    test.program.start();
-    Form3& controller = *test.program.loadedForm3();
-    EXPECT_EQ(controller.URL, "http://example.org/KC06Update10.zip");
-    EXPECT_TRUE(controller.DownloaderTimer.isActive());
-    ASSERT_NE(test.program.loadedForm8(), nullptr);
-    EXPECT_FALSE(test.program.loadedForm8()->isVisible());
-    EXPECT_FALSE(test.program.loadedForm8()->CountTimer.isActive());
-    EXPECT_EQ(test.program.loadedForm1(), nullptr);
-    EXPECT_TRUE(test.program.groupTables().slot('A', 1).DATE.empty());
-    EXPECT_FALSE(test.program.ended());
+// Declined, the load goes on to the bar; accepted, it ends before it with
+// the download pending.
+TEST(UpdateCheck, ANewerReleaseIsOfferedAndTheAnswerDecidesTheLoad) {
+    for (const bool accepted : {false, true}) {
+        TestProgram test;
+        test.http.textAnswers[siteSchedulePath] =
+            scheduleWithUpdate("http://example.org/KC06Update10.zip");
+        test.messageBox.answers = {accepted ? MessageBox::Answer::Yes : MessageBox::Answer::No};
+        test.program.start();
+        ASSERT_EQ(test.messageBox.shown.size(), 1U);
+        EXPECT_EQ(test.messageBox.shown[0].text,
+                  "There is an update available, it is recommended you download it. Would you "
+                  "like to download it?");
+        EXPECT_EQ(test.messageBox.shown[0].title, "There is an update available!");
+        EXPECT_EQ(test.messageBox.shown[0].buttons, MessageBox::Buttons::YesNo);
+        Form3& controller = *test.program.loadedForm3();
+        EXPECT_EQ(controller.URL, "http://example.org/KC06Update10.zip");
+        EXPECT_EQ(controller.DownloaderTimer.isActive(), accepted);
+        EXPECT_EQ(test.program.loadedForm8() != nullptr, accepted);
+        if (accepted && test.program.loadedForm8()) {
+            EXPECT_FALSE(test.program.loadedForm8()->isVisible());
+            EXPECT_FALSE(test.program.loadedForm8()->CountTimer.isActive());
+        }
+        EXPECT_EQ(test.program.loadedForm1() != nullptr, !accepted);
+        EXPECT_EQ(barShown(test), !accepted);
+        EXPECT_EQ(test.program.groupTables().slot('A', 1).DATE.empty(), accepted);
+        EXPECT_FALSE(test.program.ended());
+    }
 }

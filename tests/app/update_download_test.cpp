@@ -53,24 +53,20 @@ TEST(UpdateDownload, AMissingOrUnusableSizeShowsTheFixedEstimates) {
     }
 }
 
-// A failed download or save keeps an earlier archive, opens no help page,
-// says so and ends.
-TEST(UpdateDownload, AFailedDownloadOrSaveKeepsTheEarlierArchiveAndSaysSo) {
-    for (const bool downloadFails : {true, false}) {
-        AcceptedUpdate run("<!-- [FSize] 2000 [FSize] -->\r\n");
-        run.test.files.contents[archivePath] = "an earlier archive";
-        if (!downloadFails) {
-            run.test.http.byteAnswers[archiveUrl] = "PK";
-            run.test.files.failWrites = true;
-        }
-        run.tick();
-        EXPECT_EQ(run.test.files.contents[archivePath], "an earlier archive");
-        EXPECT_TRUE(run.test.shell.opened.empty());
-        ASSERT_EQ(run.test.messageBox.shown.size(), 2U);
-        EXPECT_EQ(run.test.messageBox.shown[1].text,
-                  "The update could not be downloaded. Nothing was saved; please try again later.");
-        EXPECT_EQ(run.test.messageBox.shown[1].buttons, MessageBox::Buttons::Ok);
-        EXPECT_TRUE(run.test.program.ended());
-        EXPECT_EQ(run.test.files.contents["/app/RemindMe.dsl"], reminders);
-    }
+// Half an archive is worse than none: a download that cannot be saved keeps
+// the earlier archive, opens no help page, says so and ends.
+TEST(UpdateDownload, AnArchiveThatCannotBeSavedKeepsTheEarlierOneAndSaysSo) {
+    AcceptedUpdate run("<!-- [FSize] 2000 [FSize] -->\r\n");
+    run.test.files.contents[archivePath] = "an earlier archive";
+    run.test.http.byteAnswers[archiveUrl] = "PK";
+    run.test.files.failWrites = true;
+    run.tick();
+    EXPECT_EQ(run.test.files.contents[archivePath], "an earlier archive");
+    EXPECT_TRUE(run.test.shell.opened.empty());
+    ASSERT_EQ(run.test.messageBox.shown.size(), 2U);
+    EXPECT_EQ(run.test.messageBox.shown[1].text,
+              "The update could not be downloaded. Nothing was saved; please try again later.");
+    EXPECT_EQ(run.test.messageBox.shown[1].buttons, MessageBox::Buttons::Ok);
+    EXPECT_TRUE(run.test.program.ended());
+    EXPECT_EQ(run.test.files.contents["/app/RemindMe.dsl"], reminders);
 }

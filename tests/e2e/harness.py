@@ -1,10 +1,7 @@
-"""Runs the real kickoff-clock binary as a user would, for end-to-end tests.
-
-A test script calls `main(test)`; without a display it re-runs itself under
-xvfb-run and a private D-Bus session, so the windows can be read back through
-the accessibility bus. Each run gets a temporary program folder with a copy
-of the binary, a clock moved by faketime, and a stub `xdg-open` first on PATH
-that records what it is asked to open.
+"""Runs the real kickoff-clock binary as a user would: `main(test)` re-runs the
+script under xvfb-run and a private D-Bus session (windows are read back over
+the accessibility bus); each run has its own program folder, faketime for the
+date and a stub `xdg-open` first on PATH that records what it is asked to open.
 """
 
 import os
@@ -17,36 +14,26 @@ import traceback
 
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 _INSIDE = "KICKOFF_E2E_INSIDE"
-
-
-def _private_network_prefix():
-    """A prefix giving the test a loopback of its own (the site's ports are
-    fixed at build time), or [] where the machine does not allow it."""
-    try:
-        if subprocess.run(["unshare", "-rn", "sh", "-c", "ip link set lo up"],
-                          stderr=subprocess.DEVNULL).returncode != 0:
-            return []
-    except FileNotFoundError:
-        return []
-    return ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
+_LOOPBACK_UP = ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
 
 
 def main(test, private_network=False):
-    """Runs `test(binary)` inside a virtual desktop; exits 0 when it passes."""
+    """Runs `test(binary)` inside a virtual desktop (with `private_network`, on
+    a loopback of its own where the machine allows it); exits 0 if it passes."""
     binary = os.path.abspath(sys.argv[1])
     if os.environ.get(_INSIDE) != "1":
         command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24",
                    "dbus-run-session", "--", sys.executable] + sys.argv
-        if private_network:
-            command = _private_network_prefix() + command
+        if private_network and shutil.which("unshare") and subprocess.run(
+                _LOOPBACK_UP + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
+            command = _LOOPBACK_UP + command
         sys.exit(subprocess.run(command, env=dict(os.environ, **{_INSIDE: "1"})).returncode)
     try:
         # The accessibility bus must answer before the program starts.
         ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
                "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
-        wait_for(lambda: subprocess.run(ask, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL).returncode == 0,
-                 timeout=30, what="the accessibility bus")
+        wait_for(lambda: subprocess.run(ask, capture_output=True).returncode == 0, timeout=30,
+                 what="the accessibility bus")
         test(binary)
     except Exception:
         traceback.print_exc()
@@ -54,19 +41,28 @@ def main(test, private_network=False):
     print("passed")
 
 
-def wait_for(condition, timeout=15.0, interval=0.2, what="condition"):
+def wait_for(condition, timeout=15.0, what="condition"):
     """Polls `condition` until it returns a true value, which is returned."""
     deadline = time.monotonic() + timeout
     while not (value := condition()):
         if time.monotonic() > deadline:
             raise AssertionError(f"timed out waiting for {what}")
-        time.sleep(interval)
+        time.sleep(0.2)
     return value
 
 
 def read(path):
     with open(path, "rb") as f:
         return f.read()
+
+
+def _children(node):
+    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+
+
+def _showing(node):
+    import pyatspi  # only present inside the virtual desktop
+    return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
 class ProgramRun:
@@ -83,7 +79,7 @@ class ProgramRun:
         self.opened_log = os.path.join(self._stub_dir, "opened")
         with open(os.path.join(self._stub_dir, "xdg-open"), "w") as stub:
             stub.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.opened_log}"\n')
-        os.chmod(os.path.join(self._stub_dir, "xdg-open"), 0o755)
+        os.chmod(stub.name, 0o755)
         self.fake_time = fake_time
         self.process = None
 
@@ -104,8 +100,8 @@ class ProgramRun:
 
     def opened(self):
         """What the program asked the desktop to open, in order."""
-        return read(self.opened_log).decode().splitlines() if os.path.exists(
-            self.opened_log) else []
+        exists = os.path.exists(self.opened_log)
+        return read(self.opened_log).decode().splitlines() if exists else []
 
     def path(self, name):
         return os.path.join(self.folder, name)
@@ -126,33 +122,30 @@ class ProgramRun:
         self.stop()
         shutil.rmtree(self.folder, ignore_errors=True)
         shutil.rmtree(self._stub_dir, ignore_errors=True)
-        return False
 
     def windows(self):
         """The program's top-level windows as accessible trees, or []."""
-        import pyatspi  # only present inside the virtual desktop
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
+        import pyatspi
+        for app in _children(pyatspi.Registry.getDesktop(0)):
             try:
                 if app is not None and app.get_process_id() == self.process.pid:
-                    return [app.getChildAtIndex(i) for i in range(app.childCount)]
+                    return _children(app)
             except Exception:
                 continue
         return []
 
     def window(self, title, timeout=15.0):
         """The top-level window with this caption, once it is shown."""
-        return wait_for(lambda: next((w for w in self.windows() if w.name == title
-                                      and w.getState().contains(_showing())), None),
+        return wait_for(lambda: next((w for w in self.windows()
+                                      if w.name == title and _showing(w)), None),
                         timeout, what=f"window {title!r}")
 
     @staticmethod
     def labels(window):
-        """(text, tooltip) of every showing label with a text (the bar's hot
-        areas are empty labels), in order."""
-        children = (window.getChildAtIndex(i) for i in range(window.childCount))
-        return [(c.name, c.description) for c in children if c.getRoleName() == "label"
-                and c.name and c.getState().contains(_showing())]
+        """(text, tooltip) of the showing labels with a text, in order (the
+        bar's hot areas are empty labels)."""
+        return [(c.name, c.description) for c in _children(window)
+                if c.getRoleName() == "label" and c.name and _showing(c)]
 
     @staticmethod
     def press(window, button):
@@ -160,13 +153,7 @@ class ProgramRun:
         def find(node):
             if node.getRoleName() == "push button" and node.name == button:
                 return node
-            children = (find(node.getChildAtIndex(i)) for i in range(node.childCount))
-            return next((found for found in children if found is not None), None)
+            return next(filter(None, map(find, _children(node))), None)
         target = find(window)
         assert target is not None, f"no button {button!r} in {window.name!r}"
         target.queryAction().doAction(0)
-
-
-def _showing():
-    import pyatspi
-    return pyatspi.STATE_SHOWING

@@ -28,13 +28,10 @@ TEST(FixtureLookup, FindsTheFirstMatchDatedAfterToday) {
     const GroupTables tables = siteTables();
     const Expected cases[] = {
         {"Costa rica", {2006, 6, 1}, "Germany", "09/06/2006"},
-        {"Germany", {2006, 1, 1}, "Costa rica", "09/06/2006"},
         {"Germany", {2006, 6, 8}, "Costa rica", "09/06/2006"},
         {"Germany", {2006, 6, 9}, "Poland", "14/06/2006"}, // on the day: the next one
         {"Germany", {2006, 6, 14}, "Ecuador", "20/06/2006"},
-        {"Germany", {2006, 6, 19}, "Ecuador", "20/06/2006"},
         {"Germany", {2006, 6, 20}, nullptr, nullptr}, // from the third match on
-        {"Germany", {2006, 7, 9}, nullptr, nullptr},
         {"USA", {2006, 6, 1}, "Czech republic", "12/06/2006"},
         {"USA", {2006, 6, 12}, "Italy", "17/06/2006"},
         {"Saudi arabia", {2006, 6, 19}, "Spain", "23/06/2006"},
