@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace {
@@ -32,7 +33,7 @@ bool barShown(TestProgram& test) {
 TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
     struct Case {
         const char* name;
-        std::optional<std::string> site, mirror;
+        std::map<std::string, std::string> answers;
         std::vector<std::string> requested;
         std::string schedule;
     };
@@ -40,33 +41,25 @@ TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
     // An error page that happens to carry a marker must not offer anything.
     const std::string markedErrorPage =
         notFoundPage + scheduleWithUpdate("http://example.org/KC06Update06.zip");
+    const std::vector<std::string> both{siteSchedulePath, mirrorSchedulePath};
     const Case cases[] = {
-        {"site", site, {}, {siteSchedulePath}, site}, // its marker names release 05
-        {"error page", notFoundPage, site, {siteSchedulePath, mirrorSchedulePath}, site},
-        {"unreachable site", {}, site, {siteSchedulePath}, ""},
-        {"failing mirror",
-         markedErrorPage,
-         {},
-         {siteSchedulePath, mirrorSchedulePath},
-         markedErrorPage},
+        {"site", {{siteSchedulePath, site}}, {siteSchedulePath}, site}, // names release 05
+        {"error page", {{siteSchedulePath, notFoundPage}, {mirrorSchedulePath, site}}, both, site},
+        {"unreachable site", {{mirrorSchedulePath, site}}, {siteSchedulePath}, ""},
+        {"failing mirror", {{siteSchedulePath, markedErrorPage}}, both, markedErrorPage},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         TestProgram test;
-        if (c.site) {
-            test.http.textAnswers[siteSchedulePath] = *c.site;
-        }
-        if (c.mirror) {
-            test.http.textAnswers[mirrorSchedulePath] = *c.mirror;
-        }
+        test.http.textAnswers = c.answers;
         test.program.start();
-        EXPECT_EQ(test.http.requested, c.requested) << c.name;
-        EXPECT_EQ(test.program.loadedForm3()->RichTextBox1, c.schedule) << c.name;
-        EXPECT_EQ(test.program.groupTables().slot('A', 1).DATE.empty(), c.schedule.empty())
-            << c.name;
-        EXPECT_TRUE(test.messageBox.shown.empty()) << c.name;
-        EXPECT_FALSE(test.program.loadedForm3()->isVisible()) << c.name;
-        EXPECT_TRUE(barShown(test)) << c.name;
-        EXPECT_FALSE(test.program.ended()) << c.name;
+        EXPECT_EQ(test.http.requested, c.requested);
+        EXPECT_EQ(test.program.loadedForm3()->RichTextBox1, c.schedule);
+        EXPECT_EQ(test.program.groupTables().slot('A', 1).DATE.empty(), c.schedule.empty());
+        EXPECT_TRUE(test.messageBox.shown.empty());
+        EXPECT_FALSE(test.program.loadedForm3()->isVisible());
+        EXPECT_TRUE(barShown(test));
+        EXPECT_FALSE(test.program.ended());
     }
 }
 

@@ -18,8 +18,8 @@ _LOOPBACK_UP = ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', 
 
 
 def main(test, private_network=False):
-    """Runs `test(binary)` inside a virtual desktop (with `private_network`, on
-    a loopback of its own where the machine allows it); exits 0 if it passes."""
+    """Runs `test(binary)` on a virtual desktop, on a loopback of its own with
+    `private_network` where the machine allows it; exits 0 if it passes."""
     binary = os.path.abspath(sys.argv[1])
     if os.environ.get(_INSIDE) != "1":
         command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24",
@@ -120,8 +120,8 @@ class ProgramRun:
 
     def __exit__(self, *exc):
         self.stop()
-        shutil.rmtree(self.folder, ignore_errors=True)
-        shutil.rmtree(self._stub_dir, ignore_errors=True)
+        for folder in (self.folder, self._stub_dir):
+            shutil.rmtree(folder, ignore_errors=True)
 
     def windows(self):
         """The program's top-level windows as accessible trees, or []."""
@@ -142,8 +142,7 @@ class ProgramRun:
 
     @staticmethod
     def labels(window):
-        """(text, tooltip) of the showing labels with a text, in order (the
-        bar's hot areas are empty labels)."""
+        """(text, tooltip) of the showing labels with a text (no hot areas)."""
         return [(c.name, c.description) for c in _children(window)
                 if c.getRoleName() == "label" and c.name and _showing(c)]
 
