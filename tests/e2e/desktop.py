@@ -26,16 +26,12 @@ def type_keys(keys):
 
 
 def box_text(bar):
-    for index in range(bar.childCount):
-        child = bar.getChildAtIndex(index)
-        if child.getRoleName() == "text":
-            return child.queryText().getText(0, -1)
-    return None
+    texts = (bar.getChildAtIndex(i) for i in range(bar.childCount))
+    return next((c.queryText().getText(0, -1) for c in texts if c.getRoleName() == "text"), None)
 
 
 def settle(size):
-    """Waits until the bar has grown or slid to its size and edge keeping has
-    stopped moving it."""
+    """Waits until the bar has its size and edge keeping no longer moves it."""
     def still():
         before = geometry()
         time.sleep(0.3)

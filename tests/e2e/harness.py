@@ -1,13 +1,7 @@
-"""Runs the real kickoff-clock binary as a user would, for end-to-end tests.
-
-A test script calls `main(test_function)`. Without a display it re-runs
-itself under xvfb-run and a private D-Bus session, so that the program's
-windows can be read back through the desktop's accessibility bus.
-
-Each run gets a temporary program folder holding a copy of the binary (the
-program keeps its files beside itself), a clock moved by faketime, and a
-stub `xdg-open` first on PATH that records every URL or file it is asked to
-open.
+"""Runs the real kickoff-clock binary as a user would: `main(test)` re-runs the
+script under xvfb-run and a private D-Bus session (windows are read back over
+the accessibility bus); each run has its own program folder, faketime for the
+date and a stub `xdg-open` first on PATH that records what it is asked to open.
 """
 
 import os
@@ -20,38 +14,26 @@ import traceback
 
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 _INSIDE = "KICKOFF_E2E_INSIDE"
-
-
-def _private_network_prefix():
-    """A command prefix giving the test a loopback of its own, or [].
-
-    The program's site and mirror ports are fixed when it is built; in a
-    network namespace of its own a test can serve them without clashing
-    with anything else on the machine."""
-    probe = ["unshare", "-rn", "sh", "-c", "ip link set lo up"]
-    try:
-        if subprocess.run(probe, stderr=subprocess.DEVNULL).returncode != 0:
-            return []
-    except FileNotFoundError:
-        return []
-    return ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
+_LOOPBACK_UP = ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
 
 
 def main(test, private_network=False):
-    """Runs `test(binary)` inside a virtual desktop; exits 0 when it passes.
-
-    With `private_network` the desktop and the test get a loopback network of
-    their own (where the machine allows it)."""
+    """Runs `test(binary)` on a virtual desktop, on a loopback of its own with
+    `private_network` where the machine allows it; exits 0 if it passes."""
     binary = os.path.abspath(sys.argv[1])
     if os.environ.get(_INSIDE) != "1":
-        env = dict(os.environ, **{_INSIDE: "1"})
         command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24",
                    "dbus-run-session", "--", sys.executable] + sys.argv
-        if private_network:
-            command = _private_network_prefix() + command
-        sys.exit(subprocess.run(command, env=env).returncode)
+        if private_network and shutil.which("unshare") and subprocess.run(
+                _LOOPBACK_UP + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
+            command = _LOOPBACK_UP + command
+        sys.exit(subprocess.run(command, env=dict(os.environ, **{_INSIDE: "1"})).returncode)
     try:
-        _start_accessibility_bus()
+        # The accessibility bus must answer before the program starts.
+        ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+               "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
+        wait_for(lambda: subprocess.run(ask, capture_output=True).returncode == 0, timeout=30,
+                 what="the accessibility bus")
         test(binary)
     except Exception:
         traceback.print_exc()
@@ -59,26 +41,28 @@ def main(test, private_network=False):
     print("passed")
 
 
-def _start_accessibility_bus():
-    """Has the session bus start the accessibility bus, and waits until it
-    answers, so that the program finds it at its own start."""
-    ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-           "org.a11y.Bus.GetAddress"]
-    wait_for(lambda: subprocess.run(ask, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL).returncode == 0,
-             timeout=30, interval=0.2, what="the accessibility bus")
-
-
-def wait_for(condition, timeout=15.0, interval=0.2, what="condition"):
+def wait_for(condition, timeout=15.0, what="condition"):
     """Polls `condition` until it returns a true value, which is returned."""
     deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
+    while not (value := condition()):
         if time.monotonic() > deadline:
             raise AssertionError(f"timed out waiting for {what}")
-        time.sleep(interval)
+        time.sleep(0.2)
+    return value
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def _children(node):
+    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+
+
+def _showing(node):
+    import pyatspi  # only present inside the virtual desktop
+    return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
 class ProgramRun:
@@ -89,36 +73,25 @@ class ProgramRun:
         self.executable = os.path.join(self.folder, os.path.basename(binary))
         shutil.copy2(binary, self.executable)
         for name, contents in (files or {}).items():
-            mode = "wb" if isinstance(contents, bytes) else "w"
-            with open(os.path.join(self.folder, name), mode) as out:
+            with open(self.path(name), "wb" if isinstance(contents, bytes) else "w") as out:
                 out.write(contents)
-        self.opened_log = os.path.join(self.folder, "..", os.path.basename(self.folder) + ".opened")
         self._stub_dir = tempfile.mkdtemp(prefix="kc-e2e-bin-")
-        self._write_opener_stub()
+        self.opened_log = os.path.join(self._stub_dir, "opened")
+        with open(os.path.join(self._stub_dir, "xdg-open"), "w") as stub:
+            stub.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.opened_log}"\n')
+        os.chmod(stub.name, 0o755)
         self.fake_time = fake_time
         self.process = None
 
-    def _write_opener_stub(self):
-        stub = os.path.join(self._stub_dir, "xdg-open")
-        with open(stub, "w") as out:
-            out.write('#!/bin/sh\nprintf "%s\\n" "$1" >> "' + self.opened_log + '"\n')
-        os.chmod(stub, 0o755)
-
     def environment(self):
-        env = dict(os.environ)
-        env["PATH"] = self._stub_dir + os.pathsep + env.get("PATH", "")
-        # The accessibility bridge makes every label readable from outside.
-        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        env["QT_QPA_PLATFORM"] = "xcb"
+        env = dict(os.environ, PATH=self._stub_dir + os.pathsep + os.environ.get("PATH", ""),
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         if self.fake_time:
-            # Preloaded directly (not through the faketime wrapper) so that
-            # the process is the program itself. The wall clock starts at
-            # the given moment and runs on; timers keep real time.
-            env["LD_PRELOAD"] = LIBFAKETIME
-            env["FAKETIME"] = "@" + self.fake_time
-            env["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
-            # libfaketime comes ahead of a sanitizer runtime.
-            env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0"
+            # Preloaded directly, so the process is the program itself; the
+            # wall clock starts at the moment given, timers keep real time.
+            env.update(LD_PRELOAD=LIBFAKETIME, FAKETIME="@" + self.fake_time,
+                       FAKETIME_DONT_FAKE_MONOTONIC="1",
+                       ASAN_OPTIONS=env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
         return env
 
     def start(self):
@@ -127,11 +100,8 @@ class ProgramRun:
 
     def opened(self):
         """What the program asked the desktop to open, in order."""
-        try:
-            with open(self.opened_log) as log:
-                return log.read().splitlines()
-        except FileNotFoundError:
-            return []
+        exists = os.path.exists(self.opened_log)
+        return read(self.opened_log).decode().splitlines() if exists else []
 
     def path(self, name):
         return os.path.join(self.folder, name)
@@ -150,51 +120,31 @@ class ProgramRun:
 
     def __exit__(self, *exc):
         self.stop()
-        shutil.rmtree(self.folder, ignore_errors=True)
-        shutil.rmtree(self._stub_dir, ignore_errors=True)
-        try:
-            os.remove(self.opened_log)
-        except FileNotFoundError:
-            pass
-        return False
-
-    # Reading the windows back.
+        for folder in (self.folder, self._stub_dir):
+            shutil.rmtree(folder, ignore_errors=True)
 
     def windows(self):
         """The program's top-level windows as accessible trees, or []."""
-        import pyatspi  # only present inside the virtual desktop
-
-        desktop = pyatspi.Registry.getDesktop(0)
-        for index in range(desktop.childCount):
-            app = desktop.getChildAtIndex(index)
+        import pyatspi
+        for app in _children(pyatspi.Registry.getDesktop(0)):
             try:
                 if app is not None and app.get_process_id() == self.process.pid:
-                    return [app.getChildAtIndex(i) for i in range(app.childCount)]
+                    return _children(app)
             except Exception:
                 continue
         return []
 
     def window(self, title, timeout=15.0):
         """The top-level window with this caption, once it is shown."""
-        def find():
-            for window in self.windows():
-                if window.name == title and window.getState().contains(_showing()):
-                    return window
-            return None
-        return wait_for(find, timeout, what=f"window {title!r}")
+        return wait_for(lambda: next((w for w in self.windows()
+                                      if w.name == title and _showing(w)), None),
+                        timeout, what=f"window {title!r}")
 
     @staticmethod
     def labels(window):
-        """(text, tooltip) of every showing label with a text, in order.
-
-        The bar's hot areas are empty labels and are left out."""
-        result = []
-        for index in range(window.childCount):
-            child = window.getChildAtIndex(index)
-            if (child.getRoleName() == "label" and child.name
-                    and child.getState().contains(_showing())):
-                result.append((child.name, child.description))
-        return result
+        """(text, tooltip) of the showing labels with a text (no hot areas)."""
+        return [(c.name, c.description) for c in _children(window)
+                if c.getRoleName() == "label" and c.name and _showing(c)]
 
     @staticmethod
     def press(window, button):
@@ -202,17 +152,7 @@ class ProgramRun:
         def find(node):
             if node.getRoleName() == "push button" and node.name == button:
                 return node
-            for index in range(node.childCount):
-                found = find(node.getChildAtIndex(index))
-                if found is not None:
-                    return found
-            return None
+            return next(filter(None, map(find, _children(node))), None)
         target = find(window)
-        if target is None:
-            raise AssertionError(f"no button {button!r} in {window.name!r}")
+        assert target is not None, f"no button {button!r} in {window.name!r}"
         target.queryAction().doAction(0)
-
-
-def _showing():
-    import pyatspi
-    return pyatspi.STATE_SHOWING

@@ -1,5 +1,5 @@
-"""The loopback maker's site and mirror (tests/fixtures/loopback_site.py) for
-end-to-end tests, on the ports the program was built to ask."""
+"""The loopback site and mirror (tests/fixtures/loopback_site.py) on the ports
+the program was built to ask."""
 
 import json
 import os
@@ -7,103 +7,64 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 from urllib.parse import urlsplit
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SERVER = os.path.join(HERE, "..", "fixtures", "loopback_site.py")
-SITE_DIR = os.path.join(HERE, "..", "..", "site")
-
 SITE_URL = os.environ.get("KC_SITE_URL", "http://127.0.0.1:8006")
 MIRROR_URL = os.environ.get("KC_MIRROR_URL", "http://127.0.0.1:8016")
 
-
-def site_schedule():
-    with open(os.path.join(SITE_DIR, "GroupMatchs.xml"), "rb") as f:
-        return f.read()
+with open(os.path.join(HERE, "..", "..", "site", "GroupMatchs.xml"), "rb") as _f:
+    SITE_SCHEDULE = _f.read()
 
 
 def schedule_with_update(url, size_marker=b"<!-- [FSize] 2000 [FSize] -->"):
     """The site's schedule announcing the archive at `url`."""
-    lines = site_schedule().split(b"\r\n")
-    result = []
-    for line in lines:
-        if line.startswith(b"<!-- [Update] "):
-            line = b"<!-- [Update] " + url.encode() + b" [Update] -->"
-        elif line.startswith(b"<!-- [FSize] "):
-            if not size_marker:
-                continue
-            line = size_marker
-        result.append(line)
-    return b"\r\n".join(result)
+    lines = [b"<!-- [Update] " + url.encode() + b" [Update] -->"
+             if line.startswith(b"<!-- [Update] ") else
+             size_marker if line.startswith(b"<!-- [FSize] ") else line
+             for line in SITE_SCHEDULE.split(b"\r\n")]
+    return b"\r\n".join(lines)
 
 
 class LoopbackSite:
-    """A folder of files served as the site (and the mirror), and its log.
-
-    `site` or `mirror` set to False leaves that port refusing connections;
-    rules are "PATH=BEHAVIOUR" strings (see loopback_site.py)."""
+    """Files served as the site and the mirror (both the site's schedule by
+    default), and the request log. `site` or `mirror` False leaves that port
+    refusing connections; rules are "PATH=BEHAVIOUR" (see loopback_site.py)."""
 
     def __init__(self, files=None, mirror_files=None, site_rules=(), mirror_rules=(),
                  site=True, mirror=True):
         self.root = tempfile.mkdtemp(prefix="kc-site-")
-        self.mirror_root = tempfile.mkdtemp(prefix="kc-mirror-")
-        self._fill(self.root, files if files is not None else {"GroupMatchs.xml": site_schedule()})
-        self._fill(self.mirror_root,
-                   mirror_files if mirror_files is not None else {"GroupMatchs.xml": site_schedule()})
-        self.log_path = os.path.join(self.root, "..", os.path.basename(self.root) + ".log")
-        command = [sys.executable, SERVER, "--site-root", self.root,
-                   "--mirror-root", self.mirror_root, "--log", self.log_path,
-                   "--site-port", str(urlsplit(SITE_URL).port) if site else "off",
-                   "--mirror-port", str(urlsplit(MIRROR_URL).port) if mirror else "off"]
-        for rule in site_rules:
-            command += ["--site-rule", rule]
-        for rule in mirror_rules:
-            command += ["--mirror-rule", rule]
+        command = [sys.executable, SERVER, "--log", os.path.join(self.root, "log")]
+        for name, port, content, rules, on in (
+                ("site", urlsplit(SITE_URL).port, files, site_rules, site),
+                ("mirror", urlsplit(MIRROR_URL).port, mirror_files, mirror_rules, mirror)):
+            folder = os.path.join(self.root, name)
+            os.mkdir(folder)
+            for file, data in (content if content is not None else {"GroupMatchs.xml": SITE_SCHEDULE}).items():
+                with open(os.path.join(folder, file), "wb") as f:
+                    f.write(data)
+            command += [f"--{name}-root", folder, f"--{name}-port", str(port) if on else "off"]
+            command += [arg for rule in rules for arg in (f"--{name}-rule", rule)]
         self.process = subprocess.Popen(command, stdout=subprocess.PIPE, text=True)
-        ready = self.process.stdout.readline()
-        if not ready.startswith("READY"):
-            self.stop()
+        if not self.process.stdout.readline().startswith("READY"):
+            self.__exit__()
             raise AssertionError("the loopback site did not start (ports in use?)")
-
-    @staticmethod
-    def _fill(folder, files):
-        for name, contents in files.items():
-            with open(os.path.join(folder, name), "wb") as f:
-                f.write(contents)
 
     def requests(self):
         """(server, path) of every request received so far, in order."""
-        try:
-            with open(self.log_path) as log:
-                return [(e["server"], e["path"]) for e in map(json.loads, log)]
-        except FileNotFoundError:
+        log = os.path.join(self.root, "log")
+        if not os.path.exists(log):
             return []
-
-    def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            self.process.wait(timeout=10)
+        with open(log) as lines:
+            return [(e["server"], e["path"]) for e in map(json.loads, lines)]
 
     def __enter__(self):
         return self
 
     def __exit__(self, *exc):
-        self.stop()
+        if self.process.poll() is None:
+            self.process.terminate()
+            self.process.wait(timeout=10)
         shutil.rmtree(self.root, ignore_errors=True)
-        shutil.rmtree(self.mirror_root, ignore_errors=True)
-        try:
-            os.remove(self.log_path)
-        except FileNotFoundError:
-            pass
         return False
-
-
-def elapsed_until(condition, timeout=20.0):
-    """Seconds until `condition()` holds (polled every 50 ms)."""
-    start = time.monotonic()
-    while not condition():
-        if time.monotonic() - start > timeout:
-            raise AssertionError("timed out")
-        time.sleep(0.05)
-    return time.monotonic() - start

@@ -10,17 +10,10 @@ from desktop import box_text, click, geometry, settle, type_keys
 from loopback import LoopbackSite, SITE_URL
 
 EXPAND = (155, 15)
-# On the panel, from its top left corner.
-ARROW = (167, 24)
-TEAM_NEWS = (263, 80)
-
-GERMANY = [
-    ("Germany (group a)", ""),
-    ("Next Match", ""),
-    ("Costa rica", "Germany (group a) Vs. Costa rica"),
-    ("09/06/2006\r\n18:00", ""),
-    ("Playing at Munich", "Playing at Munich Stadium."),
-]
+ARROW, TEAM_NEWS = (167, 24), (263, 80)  # on the panel
+GERMANY = [("Germany (group a)", ""), ("Next Match", ""),
+           ("Costa rica", "Germany (group a) Vs. Costa rica"), ("09/06/2006\r\n18:00", ""),
+           ("Playing at Munich", "Playing at Munich Stadium.")]
 
 
 def test(binary):
@@ -29,21 +22,18 @@ def test(binary):
         settle((186, 30))
         click(EXPAND)
         harness.wait_for(lambda: box_text(bar) == "", what="the empty search box")
-        # "ge" completes to the team's name; Enter opens its panel.
-        type_keys("ge")
+        type_keys("ge")  # completes to the team's name; Enter opens its panel
         harness.wait_for(lambda: box_text(bar) == "Germany", what="the completed name")
         subprocess.run(["xdotool", "key", "Return"], check=True)
         entered = time.monotonic()
-
         panel = run.window("Team", timeout=5)
-        # The buttons' captions follow, in the part the widening reveals.
         harness.wait_for(lambda: run.labels(panel)[:5] == GERMANY, timeout=5,
                          what="the next match")
         shown_after = time.monotonic() - entered
         assert shown_after < 2.0, f"the match took {shown_after:.2f} s to show"
-        x, y, width, height = geometry("Team")
+        x, y, width, _ = geometry("Team")
         bar_x, bar_y, _, bar_height = geometry()
-        assert (x, y, width) == (bar_x, bar_y + bar_height, 174), (x, y, width, height)
+        assert (x, y, width) == (bar_x, bar_y + bar_height, 174), (x, y, width)
 
         click(ARROW, title="Team")
         harness.wait_for(lambda: geometry("Team")[2] == 348, what="the widened panel")

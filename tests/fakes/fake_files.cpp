@@ -2,22 +2,17 @@
 
 #include "common/text_search.h"
 
+#include <algorithm>
+
 bool FakeFiles::exists(const std::string& path) const {
     return contents.count(path) > 0;
 }
 
+// Test folders are all lower case, so comparing whole paths is enough.
 bool FakeFiles::existsIgnoringCase(const std::string& path) const {
-    const auto slash = path.rfind('/');
-    const std::string folderPart = path.substr(0, slash + 1);
-    const std::string name = toLowerAscii(path.substr(slash + 1));
-    for (const auto& [existing, text] : contents) {
-        const auto existingSlash = existing.rfind('/');
-        if (existing.substr(0, existingSlash + 1) == folderPart &&
-            toLowerAscii(existing.substr(existingSlash + 1)) == name) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(contents.begin(), contents.end(), [&](const auto& entry) {
+        return toLowerAscii(entry.first) == toLowerAscii(path);
+    });
 }
 
 std::optional<std::string> FakeFiles::read(const std::string& path) const {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,21 +13,17 @@ namespace {
 
 class LocalFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/kc-files-XXXXXX";
-        folder_ = ::mkdtemp(pattern);
-    }
     void TearDown() override {
         ::chmod(folder_.c_str(), 0755);
         fs::remove_all(folder_);
     }
     std::string path(const std::string& name) const { return folder_ + "/" + name; }
-    std::size_t entries() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
-    }
+    // Files and folders in the folder: a temporary file left behind shows here.
+    long entries() const { return std::distance(fs::directory_iterator(folder_), {}); }
 
     LocalFiles files_;
-    std::string folder_;
+    char pattern_[21] = "/tmp/kc-files-XXXXXX";
+    std::string folder_ = ::mkdtemp(pattern_);
 };
 
 } // namespace
@@ -41,9 +36,17 @@ TEST_F(LocalFilesTest, WritesReadsAndReplacesWholeFiles) {
     EXPECT_EQ(files_.read(path("RemindMe.dsl")), "new");
     EXPECT_TRUE(files_.write(path("empty"), ""));
     EXPECT_EQ(files_.read(path("empty")), "");
-    EXPECT_EQ(entries(), 2u); // no temporary file left behind
+    EXPECT_EQ(entries(), 2);
     EXPECT_FALSE(files_.read(path("missing")));
     EXPECT_FALSE(files_.read(folder_)); // a folder is no file
+}
+
+TEST_F(LocalFilesTest, AWriteThatCannotReplaceItsTargetChangesNothing) {
+    fs::create_directories(path("RemindMe.dsl/inside"));
+    EXPECT_FALSE(files_.write(path("RemindMe.dsl"), "text"));
+    EXPECT_TRUE(fs::is_directory(path("RemindMe.dsl/inside")));
+    EXPECT_EQ(entries(), 1);
+    EXPECT_FALSE(files_.write(path("no/such/folder/file"), "x"));
 }
 
 TEST_F(LocalFilesTest, AFailedWriteLeavesTheOldFileAsItWas) {
@@ -54,14 +57,6 @@ TEST_F(LocalFilesTest, AFailedWriteLeavesTheOldFileAsItWas) {
     }
     EXPECT_FALSE(files_.write(path("settings.dsl"), "new"));
     EXPECT_EQ(files_.read(path("settings.dsl")), "old");
-}
-
-TEST_F(LocalFilesTest, AWriteThatCannotReplaceItsTargetChangesNothing) {
-    fs::create_directories(path("RemindMe.dsl/inside"));
-    EXPECT_FALSE(files_.write(path("RemindMe.dsl"), "text"));
-    EXPECT_TRUE(fs::is_directory(path("RemindMe.dsl/inside")));
-    EXPECT_EQ(entries(), 1u); // the temporary file is gone again
-    EXPECT_FALSE(files_.write(path("no/such/folder/file"), "x"));
 }
 
 TEST_F(LocalFilesTest, FindsANameInAnyLetterCaseAndDeletes) {

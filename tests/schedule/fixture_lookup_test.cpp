@@ -28,13 +28,10 @@ TEST(FixtureLookup, FindsTheFirstMatchDatedAfterToday) {
     const GroupTables tables = siteTables();
     const Expected cases[] = {
         {"Costa rica", {2006, 6, 1}, "Germany", "09/06/2006"},
-        {"Germany", {2006, 1, 1}, "Costa rica", "09/06/2006"},
         {"Germany", {2006, 6, 8}, "Costa rica", "09/06/2006"},
         {"Germany", {2006, 6, 9}, "Poland", "14/06/2006"}, // on the day: the next one
         {"Germany", {2006, 6, 14}, "Ecuador", "20/06/2006"},
-        {"Germany", {2006, 6, 19}, "Ecuador", "20/06/2006"},
         {"Germany", {2006, 6, 20}, nullptr, nullptr}, // from the third match on
-        {"Germany", {2006, 7, 9}, nullptr, nullptr},
         {"USA", {2006, 6, 1}, "Czech republic", "12/06/2006"},
         {"USA", {2006, 6, 12}, "Italy", "17/06/2006"},
         {"Saudi arabia", {2006, 6, 19}, "Spain", "23/06/2006"},
@@ -64,26 +61,20 @@ TEST(FixtureLookup, KnowsOnlyExactDisplayNames) {
               FixtureLookup::Outcome::NoMatch);
 }
 
-TEST(FixtureLookup, ASchedulesOtherSpellingFindsNothing) {
+// A schedule spelling "Costa Rica" is not our "Costa rica"; a date that is no
+// date is skipped; on one day the lower slot wins.
+TEST(FixtureLookup, FollowsTheScheduleAsWritten) {
     GroupTables tables;
     XMLParsing::splitGroups(
-        scheduleText({{"grpA1", "Germany", "Costa Rica", "09/06/2006", "18:00", "Munich"},
-                      {"grpA2", "Costa Rica", "Poland", "20/06/2006", "16:00", "Hanover"}}),
+        scheduleText(
+            {{"grpA1", "Germany", "Costa Rica", "09/06/2006", "18:00", "Munich"},
+             {"grpA2", "Costa Rica", "Poland", "20/06/2006", "16:00", "Hanover"},
+             {"grpB1", "England", "Paraguay", "31/06/2006", "15:00", "Frankfurt"},
+             {"grpB2", "Sweden", "England", "15/06/2006", "18:00", "Nuremberg"},
+             {"grpB3", "England", "Trinidad and tobago", "15/06/2006", "21:00", "Berlin"}}),
         tables);
     EXPECT_EQ(lookupFixture(tables, "Costa rica", {2006, 6, 1}).outcome,
               FixtureLookup::Outcome::NoMatch);
     EXPECT_EQ(lookupFixture(tables, "Germany", {2006, 6, 1}).opponent, "Costa Rica");
-}
-
-TEST(FixtureLookup, SkipsBadDatesAndPrefersTheLowerSlotOnOneDay) {
-    GroupTables tables;
-    XMLParsing::splitGroups(
-        scheduleText(
-            {{"grpB1", "England", "Paraguay", "31/06/2006", "15:00", "Frankfurt"},
-             {"grpB2", "Sweden", "England", "15/06/2006", "18:00", "Nuremberg"},
-             {"grpB3", "England", "Trinidad and tobago", "15/06/2006", "21:00", "Berlin"}}),
-        tables);
-    const FixtureLookup found = lookupFixture(tables, "England", {2006, 6, 1});
-    ASSERT_EQ(found.outcome, FixtureLookup::Outcome::Found);
-    EXPECT_EQ(found.opponent, "Sweden");
+    EXPECT_EQ(lookupFixture(tables, "England", {2006, 6, 1}).opponent, "Sweden");
 }

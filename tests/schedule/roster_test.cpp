@@ -19,15 +19,9 @@ TEST(Roster, HoldsFourTeamsPerGroupWithUniqueCodes) {
         EXPECT_EQ(count, 4) << group;
     }
     EXPECT_EQ(codes.size(), 32u);
-}
-
-TEST(Roster, MatchesDisplayNamesExactly) {
     EXPECT_EQ(groupOf("USA"), 'E');
     EXPECT_EQ(groupOf("Saudi arabia"), 'H');
     EXPECT_EQ(newsCodeOf("Cote d'ivoire"), "civ");
-    for (const char* notAName : {"Saudi Arabia", "usa", "Germany ", " Germany", "", "Costa Rica"}) {
-        EXPECT_FALSE(groupOf(notAName)) << notAName;
-    }
 }
 
 TEST(Roster, NormalisesTheWholeText) {

@@ -3,16 +3,13 @@
 #include <fstream>
 #include <sstream>
 
-std::string recordText(const SampleRecord& r) {
-    return "\t<MATCH MID=\"" + r.id + "\">\r\n\t\t<TEAM1>" + r.team1 + "</TEAM1>\r\n\t\t<TEAM2>" +
-           r.team2 + "</TEAM2>\r\n\t\t<DATE>" + r.date + "</DATE>\r\n\t\t<TIME>" + r.time +
-           "</TIME>\r\n\t\t<STADIUM>" + r.stadium + "</STADIUM>\r\n\t</MATCH>\r\n";
-}
-
 std::string scheduleText(const std::vector<SampleRecord>& records) {
     std::string text = "<?xml version=\"1.0\"?>\r\n<!-- test -->\r\n<GROUPLIST>\r\n";
-    for (const auto& record : records) {
-        text += recordText(record);
+    for (const SampleRecord& r : records) {
+        text += "\t<MATCH MID=\"" + r.id + "\">\r\n\t\t<TEAM1>" + r.team1 +
+                "</TEAM1>\r\n\t\t<TEAM2>" + r.team2 + "</TEAM2>\r\n\t\t<DATE>" + r.date +
+                "</DATE>\r\n\t\t<TIME>" + r.time + "</TIME>\r\n\t\t<STADIUM>" + r.stadium +
+                "</STADIUM>\r\n\t</MATCH>\r\n";
     }
     return text + "</GROUPLIST>\r\n";
 }
