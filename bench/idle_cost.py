@@ -107,7 +107,7 @@ def main():
 
     if os.environ.get(_INSIDE) != "1":
         env = dict(os.environ, **{_INSIDE: "1"})
-        command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24", sys.executable] + sys.argv
+        command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24 -noreset", sys.executable] + sys.argv
         sys.exit(subprocess.run(command, env=env).returncode)
 
     runs = []

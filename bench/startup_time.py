@@ -25,7 +25,7 @@ INSIDE = "KICKOFF_BENCH_INSIDE"
 
 
 def relaunch():
-    command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24", sys.executable] + sys.argv
+    command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24 -noreset", sys.executable] + sys.argv
     probe = ["unshare", "-rn", "sh", "-c", "ip link set lo up"]
     if subprocess.run(probe, stderr=subprocess.DEVNULL).returncode == 0:
         command = ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"] + command

@@ -1,7 +1,8 @@
 """Runs the real kickoff-clock binary as a user would: `main(test)` re-runs the
-script under xvfb-run and a private D-Bus session (windows are read back over
-the accessibility bus); each run has its own program folder, faketime for the
-date and a stub `xdg-open` first on PATH that records what it is asked to open.
+script on a virtual display (Xvfb) and a private D-Bus session (windows are
+read back over the accessibility bus); each run has its own program folder,
+faketime for the date and a stub `xdg-open` first on PATH that records what it
+is asked to open.
 """
 
 import os
@@ -13,21 +14,28 @@ import time
 import traceback
 
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
-_INSIDE = "KICKOFF_E2E_INSIDE"
+_STAGE = "KICKOFF_E2E_STAGE"
 _LOOPBACK_UP = ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
 
 
 def main(test, private_network=False):
     """Runs `test(binary)` on a virtual desktop, on a loopback of its own with
     `private_network` where the machine allows it; exits 0 if it passes."""
-    binary = os.path.abspath(sys.argv[1])
-    if os.environ.get(_INSIDE) != "1":
-        command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24",
-                   "dbus-run-session", "--", sys.executable] + sys.argv
+    stage = os.environ.get(_STAGE, "")
+    if stage == "":
+        command = [sys.executable] + sys.argv
         if private_network and shutil.which("unshare") and subprocess.run(
                 _LOOPBACK_UP + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
             command = _LOOPBACK_UP + command
-        sys.exit(subprocess.run(command, env=dict(os.environ, **{_INSIDE: "1"})).returncode)
+        sys.exit(_rerun(command, "display"))
+    if stage == "display":
+        display = _start_display()
+        try:
+            sys.exit(_rerun(["dbus-run-session", "--", sys.executable] + sys.argv, "inside"))
+        finally:
+            display.terminate()
+            display.wait()
+    binary = os.path.abspath(sys.argv[1])
     try:
         # The accessibility bus must answer before the program starts.
         ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
@@ -39,6 +47,30 @@ def main(test, private_network=False):
         traceback.print_exc()
         sys.exit(1)
     print("passed")
+
+
+def _rerun(command, stage):
+    return subprocess.run(command, env=dict(os.environ, **{_STAGE: stage})).returncode
+
+
+def _start_display():
+    """Starts Xvfb on the first display number it can really take (so tests
+    that follow each other never race for one) and sets DISPLAY. The server
+    never resets, so a program started right after another ended connects."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                               "1280x800x24", "-nolisten", "tcp", "-noreset"],
+                              pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    number = b""
+    while not number.endswith(b"\n"):
+        chunk = os.read(read_end, 16)
+        if not chunk:
+            raise AssertionError("Xvfb did not start")
+        number += chunk
+    os.close(read_end)
+    os.environ["DISPLAY"] = ":" + number.decode().strip()
+    return server
 
 
 def wait_for(condition, timeout=15.0, what="condition"):
