@@ -9,6 +9,7 @@
 #include "platform/instance.h"
 #include "platform/window_effects.h"
 #include "settings/settings_store.h"
+#include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 #include "widgets/elements.h"
 #include "widgets/hot_area.h"
@@ -18,7 +19,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -82,13 +82,13 @@ void Form1::createElements() {
     Image1 = makeHotArea(this, "Image1", 225, 0, 2535, 495);
 
     Suggest =
-        makeLabel<CaptionLabel>(this, "Suggest", "Did you mean...", stripLook, 120, 480, 2295, 255);
+        makeLabel<ButtonLabel>(this, "Suggest", "Did you mean...", stripLook, 120, 480, 2295, 255);
     Animated =
-        makeLabel<CaptionLabel>(this, "Animated", "Animated? Yes", stripLook, 2805, 0, 1215, 255);
+        makeLabel<ButtonLabel>(this, "Animated", "Animated? Yes", stripLook, 2805, 0, 1215, 255);
     AutoLoad =
-        makeLabel<CaptionLabel>(this, "AutoLoad", "Auto Load? Yes", stripLook, 4005, 0, 1215, 255);
-    AutoComplete = makeLabel<CaptionLabel>(this, "AutoComplete", "Auto Complete Search? Yes",
-                                           stripLook, 2805, 240, 2420, 210);
+        makeLabel<ButtonLabel>(this, "AutoLoad", "Auto Load? Yes", stripLook, 4005, 0, 1215, 255);
+    AutoComplete = makeLabel<ButtonLabel>(this, "AutoComplete", "Auto Complete Search? Yes",
+                                          stripLook, 2805, 240, 2420, 210);
     CloseSettings = makeHotArea(this, "CloseSettings", 5280, 120, 195, 195);
 
     const QCursor hand(picture("HandCursor"), 10, 2);
@@ -137,6 +137,10 @@ void Form1::connectHandlers() {
     onLeftClick(ExpandButton, &Form1::ExpandButton_Click);
     onLeftClick(CloseButton, &Form1::CloseButton_Click);
     onLeftClick(CloseSettings, &Form1::CloseSettings_Click);
+    connect(Suggest, &ButtonLabel::clicked, this, &Form1::Suggest_Click);
+    connect(Animated, &ButtonLabel::clicked, this, &Form1::Animated_Click);
+    connect(AutoLoad, &ButtonLabel::clicked, this, &Form1::AutoLoad_Click);
+    connect(AutoComplete, &ButtonLabel::clicked, this, &Form1::AutoComplete_Click);
     connect(Image1, &HotArea::pressed, this, &Form1::Image1_MouseDown);
     connect(Draggable, &HotArea::mouseMoved, this, &Form1::Draggable_MouseMove);
     connect(Draggable, &HotArea::released, this, &Form1::Draggable_MouseUp);
@@ -145,7 +149,7 @@ void Form1::connectHandlers() {
 void Form1::watchForTimer3Wakes() {
     // Moves, resizes, showing and hiding of the bar and its panel arrive
     // through the application-wide filter; so do the search box's focus and
-    // keys and the labels' clicks.
+    // keys.
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Form1::wakeTimer3);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, &Form1::wakeTimer3);
@@ -187,30 +191,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
                                                         : key->text().front().unicode());
         }
         return false;
-    }
-    if (watched == Suggest || watched == Animated || watched == AutoLoad ||
-        watched == AutoComplete) {
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) {
-            return false;
-        }
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton) {
-            return false;
-        }
-        const auto* label = static_cast<QWidget*>(watched);
-        if (type == QEvent::MouseButtonRelease &&
-            label->rect().contains(mouse->position().toPoint())) {
-            if (watched == Suggest) {
-                Suggest_Click();
-            } else if (watched == Animated) {
-                Animated_Click();
-            } else if (watched == AutoLoad) {
-                AutoLoad_Click();
-            } else {
-                AutoComplete_Click();
-            }
-        }
-        return true;
     }
     if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
          type == QEvent::Hide) &&

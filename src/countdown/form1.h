@@ -8,6 +8,7 @@
 
 #include <string>
 
+class ButtonLabel;
 class CaptionLabel;
 class HotArea;
 class Program;
@@ -72,10 +73,10 @@ public:
     HotArea* CloseButton;
     HotArea* Draggable;
     HotArea* Image1;
-    CaptionLabel* Suggest;
-    CaptionLabel* Animated;
-    CaptionLabel* AutoLoad;
-    CaptionLabel* AutoComplete;
+    ButtonLabel* Suggest;
+    ButtonLabel* Animated;
+    ButtonLabel* AutoLoad;
+    ButtonLabel* AutoComplete;
     HotArea* CloseSettings;
 
     QTimer Timer1;

@@ -7,6 +7,7 @@
 #include "countdown/team_search.h"
 #include "settings/toggle_captions.h"
 #include "team/form2.h"
+#include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 

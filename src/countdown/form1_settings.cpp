@@ -3,6 +3,7 @@
 #include "countdown/form1_parts.h"
 #include "countdown/slide_steps.h"
 #include "settings/toggle_captions.h"
+#include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 
 using form1::enable;

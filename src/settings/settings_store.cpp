@@ -7,6 +7,7 @@
 #include "platform/auto_start.h"
 #include "platform/files.h"
 #include "settings/settings_file.h"
+#include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 
 namespace Settings {

@@ -1,5 +1,6 @@
 #include "bar_fixture.h"
 #include "team/form2.h"
+#include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 

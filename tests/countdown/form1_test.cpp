@@ -1,4 +1,5 @@
 #include "bar_fixture.h"
+#include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 
 using Form1Load = BarTest;

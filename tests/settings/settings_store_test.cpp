@@ -1,5 +1,6 @@
 #include "app/form3.h"
 #include "countdown/bar_fixture.h"
+#include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 

@@ -4,8 +4,8 @@
 #include "fakes/test_program.h"
 #include "reminders/add_reminder.h"
 #include "schedule/schedule_samples.h"
-#include "team/button_label.h"
 #include "team/form2.h"
+#include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 

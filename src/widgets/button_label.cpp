@@ -1,4 +1,4 @@
-#include "team/button_label.h"
+#include "widgets/button_label.h"
 
 #include <QMouseEvent>
 
