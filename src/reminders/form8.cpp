@@ -1,6 +1,7 @@
 #include "reminders/form8.h"
 
 #include "app/program.h"
+#include "widgets/accessibility.h"
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
@@ -35,6 +36,9 @@ Form8::Form8(Program& program) : program_(program) {
     placeTwips(CloseMe, 6090, 15, 255, 255);
     CountTimer.setInterval(1000);
     connect(CloseMe, &HotArea::clicked, this, &Form8::CloseMe_Click);
+    setAccessibleName(windowTitle());
+    Accessibility::markAsAlert(*this);
+    CloseMe->setAccessibleName("Close");
 }
 
 Form8::~Form8() = default;

@@ -1,5 +1,7 @@
 #include "widgets/twips_window.h"
 
+#include "widgets/accessibility.h"
+
 #include <QGuiApplication>
 #include <QMoveEvent>
 #include <QScreen>
@@ -9,7 +11,9 @@ void placeTwips(QWidget* element, int left, int top, int width, int height) {
                          twipsToPixels(height));
 }
 
-TwipsWindow::TwipsWindow(QWidget* parent) : QWidget(parent) {}
+TwipsWindow::TwipsWindow(QWidget* parent) : QWidget(parent) {
+    Accessibility::install();
+}
 
 void TwipsWindow::setTwipsGeometry(const TwipsRect& geometry) {
     geometry_ = geometry;

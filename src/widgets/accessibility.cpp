@@ -1,0 +1,79 @@
+#include "widgets/accessibility.h"
+
+#include "widgets/pressable.h"
+#include "widgets/twips_window.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QVariant>
+
+namespace {
+
+constexpr const char* alertProperty = "kcAlert";
+
+class PressableInterface : public QAccessibleWidget {
+public:
+    PressableInterface(QWidget* widget, Pressable& pressable)
+        : QAccessibleWidget(widget, QAccessible::Button), pressable_(pressable) {}
+
+    QString text(QAccessible::Text kind) const override {
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty()) {
+            if (const auto* label = qobject_cast<const QLabel*>(widget())) {
+                text = label->text();
+            }
+        }
+        return text;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        // A picture without a name only decorates.
+        if (text(QAccessible::Name).isEmpty()) {
+            state.invisible = true;
+        }
+        return state;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            pressable_.press();
+        }
+    }
+
+private:
+    Pressable& pressable_;
+};
+
+QAccessibleInterface* presentation(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) {
+        return nullptr;
+    }
+    if (auto* pressable = dynamic_cast<Pressable*>(widget)) {
+        return new PressableInterface(widget, *pressable);
+    }
+    if (widget->isWindow() && qobject_cast<TwipsWindow*>(widget)) {
+        const bool alert = widget->property(alertProperty).toBool();
+        return new QAccessibleWidget(widget,
+                                     alert ? QAccessible::AlertMessage : QAccessible::Window);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void Accessibility::install() {
+    static const bool installed = [] {
+        QAccessible::installFactory(presentation);
+        return true;
+    }();
+    (void)installed;
+}
+
+void Accessibility::markAsAlert(QWidget& window) {
+    install();
+    window.setProperty(alertProperty, true);
+}
