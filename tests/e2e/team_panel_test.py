@@ -18,7 +18,7 @@ GERMANY = [("Germany (group a)", ""), ("Next Match", ""),
 
 def test(binary):
     with LoopbackSite(), harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
-        bar = run.window("Countdown")
+        bar = run.window("Kickoff Clock")
         settle((186, 30))
         click(EXPAND)
         harness.wait_for(lambda: box_text(bar) == "", what="the empty search box")
@@ -26,7 +26,7 @@ def test(binary):
         harness.wait_for(lambda: box_text(bar) == "Germany", what="the completed name")
         subprocess.run(["xdotool", "key", "Return"], check=True)
         entered = time.monotonic()
-        panel = run.window("Team", timeout=5)
+        panel = run.window("Germany (group a)", timeout=5)
         harness.wait_for(lambda: run.labels(panel)[:5] == GERMANY, timeout=5,
                          what="the next match")
         shown_after = time.monotonic() - entered

@@ -1,0 +1,56 @@
+#!/usr/bin/env python3
+"""Through the accessibility bus alone, as a screen reader works: every showing
+object a user can click is a named push button whose press action works,
+nothing showing is an unnamed label or picture, and the alert is an alert."""
+
+import harness
+from loopback import LoopbackSite
+
+NAMED_ROLES = {"label", "image", "icon", "push button", "frame", "alert"}
+
+
+def check(window, expected):
+    """No showing object without a name; every push button presses; the
+    push buttons include `expected`."""
+    def walk(node):
+        for child in map(node.getChildAtIndex, range(node.childCount)):
+            yield child
+            yield from walk(child)
+    shown = [n for n in walk(window) if harness._showing(n)]
+    unnamed = [n.getRoleName() for n in [window] + shown
+               if n.getRoleName() in NAMED_ROLES and not n.name]
+    assert not unnamed, f"unnamed in {window.name!r}: {unnamed}"
+    buttons = [n for n in shown if n.getRoleName() == "push button"]
+    assert all(b.queryAction().getName(0) == "Press" for b in buttons), window.name
+    assert expected <= {b.name for b in buttons}, (window.name, [b.name for b in buttons])
+
+
+def gone(run, name):
+    return lambda: name not in [w.name for w in run.windows() if harness._showing(w)]
+
+
+def test(binary):
+    with LoopbackSite(), harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
+        bar = run.window("Kickoff Clock")
+        assert bar.getRoleName() == "frame"
+        check(bar, {"Search", "Close", "Move", "Settings"})
+
+        run.press(bar, "Search")
+        box = harness.wait_for(lambda: next((c for c in map(bar.getChildAtIndex, range(
+            bar.childCount)) if c.getRoleName() == "text" and harness._showing(c)), None),
+                               what="the search view")
+        box.queryEditableText().setTextContents("ge")
+        harness.wait_for(lambda: "Find team" in run.buttons(bar), what="the team named")
+        run.press(bar, "Find team")
+
+        panel = run.window("Germany (group a)")
+        check(panel, {"Close", "Widen panel", "Add Match Reminder", "Group Match Calender",
+                      "All Groups Calender", "Team News"})
+        run.press(panel, "Widen panel")
+        harness.wait_for(lambda: "Narrow panel" in run.buttons(panel), what="the widened panel")
+        run.press(panel, "Close")
+        harness.wait_for(gone(run, "Germany (group a)"), what="the panel closed")
+
+
+if __name__ == "__main__":
+    harness.main(test, private_network=True)
