@@ -1,7 +1,6 @@
 #include "reminders/form8.h"
 
 #include "app/program.h"
-#include "widgets/accessibility.h"
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
@@ -37,7 +36,6 @@ Form8::Form8(Program& program) : program_(program) {
     CountTimer.setInterval(1000);
     connect(CloseMe, &HotArea::clicked, this, &Form8::CloseMe_Click);
     setAccessibleName(windowTitle());
-    Accessibility::markAsAlert(*this);
     CloseMe->setAccessibleName("Close");
 }
 

@@ -5,11 +5,9 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
-#include <QVariant>
+#include <QMetaClassInfo>
 
 namespace {
-
-constexpr const char* alertProperty = "kcAlert";
 
 class PressableInterface : public QAccessibleWidget {
 public:
@@ -56,7 +54,10 @@ QAccessibleInterface* presentation(const QString&, QObject* object) {
         return new PressableInterface(widget, *pressable);
     }
     if (widget->isWindow() && qobject_cast<TwipsWindow*>(widget)) {
-        const bool alert = widget->property(alertProperty).toBool();
+        // Known from the class, so right from a screen reader's first question.
+        const QMetaObject* type = widget->metaObject();
+        const int role = type->indexOfClassInfo("accessibleRole");
+        const bool alert = role >= 0 && qstrcmp(type->classInfo(role).value(), "alert") == 0;
         return new QAccessibleWidget(widget,
                                      alert ? QAccessible::AlertMessage : QAccessible::Window);
     }
@@ -71,9 +72,4 @@ void Accessibility::install() {
         return true;
     }();
     (void)installed;
-}
-
-void Accessibility::markAsAlert(QWidget& window) {
-    install();
-    window.setProperty(alertProperty, true);
 }
