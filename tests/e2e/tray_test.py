@@ -1,8 +1,5 @@
 #!/usr/bin/env python3
-"""The tray icon: on a desktop without a notification area the bar runs as
-ever and a tray started later gets the icon; with one, the icon's tip, its
-double click hiding and restoring, About (one window, the movie asked of the
-site) and Exit."""
+"""The tray icon without a tray (a later one gets it), and with: tip, hide, About, Exit."""
 
 import subprocess
 import time
@@ -11,13 +8,11 @@ import harness
 from desktop import click, geometry, settle, type_keys
 from loopback import LoopbackSite
 
-def start_tray():
-    # trayer holds the XEmbed tray; as wide as its icons, in the bottom right corner.
+
+def start_tray():  # as wide as its icons, bottom right
     tray = subprocess.Popen(["trayer", "--edge", "bottom", "--align", "right", "--widthtype",
-                             "request", "--height", "24", "--transparent", "false"],
-                            stderr=subprocess.DEVNULL)
-    harness.wait_for(lambda: subprocess.run(["xdotool", "search", "--name", "^panel$"],
-                                            capture_output=True).returncode == 0, what="the tray")
+                             "request"], stderr=subprocess.DEVNULL)
+    harness.wait_for(lambda: visible("panel"), what="the tray")
     return tray
 
 
@@ -26,8 +21,8 @@ def icon_shown():
     return (x + width // 2, y + height // 2) if width >= 16 else None
 
 
-def on_icon(*keys):
-    subprocess.run(["xdotool", "mousemove", *map(str, icon_shown()), *keys], check=True)
+def on_icon(*actions):
+    subprocess.run(["xdotool", "mousemove", *map(str, icon_shown()), *actions], check=True)
 
 
 def visible(title):
@@ -35,8 +30,7 @@ def visible(title):
                           capture_output=True, text=True).stdout.split()
 
 
-def choose(keys):
-    """Opens the icon's menu and picks an item with the keyboard."""
+def choose(keys):  # an item of the icon's menu
     on_icon("click", "3")
     time.sleep(0.5)
     subprocess.run(["xdotool", "key", "--delay", "100", *keys, "Return"], check=True)
@@ -48,45 +42,38 @@ def test(binary):
             run.window("Countdown")
             settle((186, 30))
             tray = start_tray()
-            try:
-                harness.wait_for(icon_shown, what="the icon in a tray that came later")
-            finally:
-                tray.terminate()
+            harness.wait_for(icon_shown, what="the icon in a tray that came later")
+            tray.terminate()
 
         tray = start_tray()
-        try:
-            with harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
-                run.window("Countdown")
-                settle((186, 30))
-                harness.wait_for(icon_shown, what="the icon")
-                on_icon()
-                tip = lambda: any(w.name == "Kickoff Clock" and w.getRoleName() == "tool tip"
-                                  for w in run.windows())
-                harness.wait_for(tip, what="the icon's tip")
+        with harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
+            run.window("Countdown")
+            settle((186, 30))
+            harness.wait_for(icon_shown, what="the icon")
+            on_icon()
+            harness.wait_for(lambda: any(w.name == "Kickoff Clock" and w.getRoleName() ==
+                                         "tool tip" for w in run.windows()), what="the tip")
+            click((155, 15))
+            type_keys("ge\n")
+            run.window("Team")
+            on_icon("click", "--repeat", "2", "--delay", "80", "1")
+            harness.wait_for(lambda: not visible("Countdown") and not visible("Team"),
+                             what="all windows hidden")
+            on_icon("click", "--repeat", "2", "--delay", "80", "1")
+            harness.wait_for(lambda: visible("Countdown"), what="the bar back")
+            time.sleep(1)
+            assert not visible("Team")
 
-                click((155, 15))
-                type_keys("ge")
-                subprocess.run(["xdotool", "key", "Return"], check=True)
-                run.window("Team")
-                on_icon("click", "--repeat", "2", "--delay", "80", "1")
-                harness.wait_for(lambda: not visible("Countdown") and not visible("Team"),
-                                 what="all windows hidden")
-                on_icon("click", "--repeat", "2", "--delay", "80", "1")
-                harness.wait_for(lambda: visible("Countdown"), what="the bar back")
-                time.sleep(1)
-                assert not visible("Team")
+            for _ in range(2):
+                choose(["Down", "Down"])
+                run.window("About Kickoff Clock")
+            assert len(visible("About Kickoff Clock")) == 1
+            assert ("site", "/images/flash/about.swf") in site.requests(), site.requests()
 
-                for _ in range(2):
-                    choose(["Down", "Down"])
-                    run.window("About Kickoff Clock")
-                assert len(visible("About Kickoff Clock")) == 1
-                assert ("site", "/images/flash/about.swf") in site.requests(), site.requests()
-
-                choose(["Up"])
-                assert run.process.wait(timeout=10) == 0
-                harness.wait_for(lambda: not icon_shown(), what="the icon gone")
-        finally:
-            tray.terminate()
+            choose(["Up"])
+            assert run.process.wait(timeout=10) == 0
+            harness.wait_for(lambda: not icon_shown(), what="the icon gone")
+        tray.terminate()
 
 
 if __name__ == "__main__":

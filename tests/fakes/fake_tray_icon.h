@@ -9,13 +9,11 @@
 class FakeTrayIcon final : public TrayIcon {
 public:
     bool add(const NotifyIconData& data) override {
-        ++adds;
         shown = data;
         return true;
     }
     void remove(const NotifyIconData&) override { shown.reset(); }
     void click(std::uint32_t code) const { report(*shown, code); }
 
-    int adds = 0;
     std::optional<NotifyIconData> shown;
 };
