@@ -5,7 +5,7 @@ import subprocess
 import time
 
 import harness
-from desktop import click, geometry, settle, type_keys
+from desktop import box_text, click, geometry, settle, type_keys
 from loopback import LoopbackSite
 
 
@@ -40,28 +40,28 @@ def test(binary):
     with LoopbackSite() as site:
         with harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
             run.window("Countdown")
-            settle((186, 30))
             tray = start_tray()
             harness.wait_for(icon_shown, what="the icon in a tray that came later")
             tray.terminate()
 
         tray = start_tray()
         with harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
-            run.window("Countdown")
+            bar = run.window("Countdown")
             settle((186, 30))
             harness.wait_for(icon_shown, what="the icon")
             on_icon()
             harness.wait_for(lambda: any(w.name == "Kickoff Clock" and w.getRoleName() ==
                                          "tool tip" for w in run.windows()), what="the tip")
             click((155, 15))
-            type_keys("ge\n")
+            type_keys("ge")  # completes to the name
+            harness.wait_for(lambda: box_text(bar) == "Germany", what="the completed name")
+            subprocess.run(["xdotool", "key", "Return"], check=True)
             run.window("Team")
             on_icon("click", "--repeat", "2", "--delay", "80", "1")
             harness.wait_for(lambda: not visible("Countdown") and not visible("Team"),
                              what="all windows hidden")
             on_icon("click", "--repeat", "2", "--delay", "80", "1")
             harness.wait_for(lambda: visible("Countdown"), what="the bar back")
-            time.sleep(1)
             assert not visible("Team")
 
             for _ in range(2):
