@@ -1,0 +1,73 @@
+#include "calendar/match_day.h"
+
+#include <gtest/gtest.h>
+
+using namespace MatchDay;
+
+TEST(MatchDayReading, RowsOfADayText) {
+    const DayMatches day9{"09/06/2006",
+                          {{"18:00", "Germany", "Costa rica"}, {"21:00", "Poland", "Ecuador"}}};
+    // Group A's "|| " and the other groups' " || " read alike.
+    EXPECT_EQ(readDayText("9. Germany vs Costa rica - 09/06/2006 18:00 || Poland vs Ecuador - "
+                          "09/06/2006 21:00 "),
+              day9);
+    EXPECT_EQ(readDayText("9. Germany vs Costa rica - 09/06/2006 18:00  || Poland vs Ecuador - "
+                          "09/06/2006 21:00 "),
+              day9);
+
+    std::string six = "12.";
+    for (int i = 1; i <= 6; ++i) {
+        six += (i == 1 ? " " : " || ") + std::string("A vs B - 12/06/2006 1") + std::to_string(i) +
+               ":00 ";
+    }
+    const DayMatches five = readDayText(six);
+    ASSERT_EQ(five.rows.size(), 5u);
+    EXPECT_EQ(five.rows[4], (MatchRow{"15:00", "A", "B"}));
+}
+
+TEST(MatchDayReading, MissingSeparatorsStopTheReading) {
+    const struct {
+        const char* text;
+        std::size_t rows;
+    } cases[] = {
+        {"9.", 0},
+        {"9. Germany", 0},
+        {"9. A vs B", 0},
+        {"9. A vs B - 09/06/2006", 0},
+        {"9. A vs B - 09/06/2006 18:00", 1}, // the time runs to the end
+        {"9. A vs B - 09/06/2006 18:00  || C vs D", 1},
+        {"9. A vs B - 09/06/2006 18:00  || ", 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readDayText(c.text).rows.size(), c.rows) << c.text;
+    }
+    EXPECT_EQ(readDayText("9. A vs B - 09/06/2006 18:00").rows[0].time, "18:00");
+}
+
+TEST(MatchDayWindow, HeightsPlaceAndShrink) {
+    const int heights[] = {0, 1485, 2595, 3750, 4830, 5955, 0};
+    for (int rows = 0; rows <= 6; ++rows) {
+        EXPECT_EQ(windowHeight(rows), heights[rows]) << rows;
+    }
+    EXPECT_EQ(besideCalendar({100, 200, 6960, 3675}, 2, 19200), (TwipsRect{7060, 200, 2175, 2595}));
+    EXPECT_EQ(besideCalendar({12000, 200, 6960, 3675}, 1, 19200).left, 12000 - 2175);
+
+    struct Case {
+        int width, height;
+        bool animated;
+        ShrinkStep step;
+    };
+    const Case cases[] = {
+        {2175, 2595, false, {2175, 2595, true}}, // animation off: at once
+        {2175, 2595, true, {2155, 2575, false}}, {35, 455, true, {15, 435, false}},
+        {20, 440, true, {0, 0, true}},  // width used up
+        {695, 5, true, {695, 5, true}}, // a one-row window runs out of height
+        {695, 20, true, {675, 0, false}},
+    };
+    for (const Case& c : cases) {
+        const ShrinkStep step = shrinkStep(c.width, c.height, c.animated);
+        EXPECT_EQ((std::tuple{step.width, step.height, step.unload}),
+                  (std::tuple{c.step.width, c.step.height, c.step.unload}))
+            << c.width << "x" << c.height;
+    }
+}
