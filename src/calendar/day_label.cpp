@@ -18,10 +18,10 @@ void DayLabel::showDay(const QString& text, bool grey) {
     setCaption(text);
     setToolTip(text);
     setAccessibleName(text);
-    if (grey != grey_ || frameStyle() == QFrame::NoFrame) {
-        grey_ = grey;
-        setFrameStyle(grey ? QFrame::Panel | QFrame::Sunken : QFrame::Box | QFrame::Plain);
-        update();
+    grey_ = grey;
+    const int look = grey ? QFrame::Panel | QFrame::Sunken : QFrame::Box | QFrame::Plain;
+    if (frameStyle() != look) {
+        setFrameStyle(look);
     }
 }
 

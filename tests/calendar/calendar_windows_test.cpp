@@ -39,6 +39,7 @@ TEST_F(CalendarTest, AGroupPageOpensTheMatchDayWindowOfADay) {
     EXPECT_EQ(calendar.windowTitle(), "June - Group A Calender");
     EXPECT_EQ(calendar.Day(9)->toolTip(), calendar.Day(9)->caption());
     EXPECT_TRUE(calendar.Day(31)->isGrey());
+    EXPECT_EQ(calendar.Day(30)->frameShape(), QFrame::Box);
 
     QTest::mouseClick(calendar.Day(9), Qt::LeftButton);
     ASSERT_NE(matchDay(), nullptr);
