@@ -38,6 +38,8 @@ struct ShrinkStep {
     int width;
     int height;
     bool unload;
+
+    bool operator==(const ShrinkStep&) const = default;
 };
 
 // Where the window opens: to the right of the calendar, or to its left when

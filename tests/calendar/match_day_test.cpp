@@ -26,20 +26,12 @@ TEST(MatchDayReading, RowsOfADayText) {
 }
 
 TEST(MatchDayReading, MissingSeparatorsStopTheReading) {
-    const struct {
-        const char* text;
-        std::size_t rows;
-    } cases[] = {
-        {"9.", 0},
-        {"9. Germany", 0},
-        {"9. A vs B", 0},
-        {"9. A vs B - 09/06/2006", 0},
-        {"9. A vs B - 09/06/2006 18:00", 1}, // the time runs to the end
-        {"9. A vs B - 09/06/2006 18:00  || C vs D", 1},
-        {"9. A vs B - 09/06/2006 18:00  || ", 1},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(readDayText(c.text).rows.size(), c.rows) << c.text;
+    for (const char* text : {"9.", "9. Germany", "9. A vs B", "9. A vs B - 09/06/2006"}) {
+        EXPECT_TRUE(readDayText(text).rows.empty()) << text;
+    }
+    for (const char* text :
+         {"9. A vs B - 09/06/2006 18:00  || C vs D", "9. A vs B - 09/06/2006 18:00  || "}) {
+        EXPECT_EQ(readDayText(text).rows.size(), 1u) << text;
     }
     EXPECT_EQ(readDayText("9. A vs B - 09/06/2006 18:00").rows[0].time, "18:00");
 }
@@ -65,9 +57,6 @@ TEST(MatchDayWindow, HeightsPlaceAndShrink) {
         {695, 20, true, {675, 0, false}},
     };
     for (const Case& c : cases) {
-        const ShrinkStep step = shrinkStep(c.width, c.height, c.animated);
-        EXPECT_EQ((std::tuple{step.width, step.height, step.unload}),
-                  (std::tuple{c.step.width, c.step.height, c.step.unload}))
-            << c.width << "x" << c.height;
+        EXPECT_EQ(shrinkStep(c.width, c.height, c.animated), c.step) << c.width << "x" << c.height;
     }
 }
