@@ -15,10 +15,9 @@ TEST(MatchDayReading, RowsOfADayText) {
                           "09/06/2006 21:00 "),
               day9);
 
-    std::string six = "12.";
-    for (int i = 1; i <= 6; ++i) {
-        six += (i == 1 ? " " : " || ") + std::string("A vs B - 12/06/2006 1") + std::to_string(i) +
-               ":00 ";
+    std::string six = "12. A vs B - 12/06/2006 11:00 ";
+    for (char hour = '2'; hour <= '6'; ++hour) {
+        six += std::string("|| A vs B - 12/06/2006 1") + hour + ":00 ";
     }
     const DayMatches five = readDayText(six);
     ASSERT_EQ(five.rows.size(), 5u);
