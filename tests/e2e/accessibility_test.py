@@ -25,6 +25,10 @@ def check(window, expected):
     assert expected <= {b.name for b in buttons}, (window.name, [b.name for b in buttons])
 
 
+def shown(run):
+    return [w.name for w in run.windows() if harness._showing(w)]
+
+
 def test(binary):
     with LoopbackSite(), harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
         bar = run.window("Kickoff Clock")
@@ -45,9 +49,15 @@ def test(binary):
                       "All Groups Calender", "Team News"})
         run.press(panel, "Widen panel")
         harness.wait_for(lambda: "Narrow panel" in run.buttons(panel), what="the widened panel")
+
+        run.press(panel, "Group Match Calender")
+        calendar = run.window("June - Group A Calender")
+        check(calendar, {"Previous month", "Next month", "Close", "1.", "Group A", "Stage 1"})
+        run.press(calendar, "Next month")
+        run.press(run.window("July - Knock-out Stages"), "Close")
+        harness.wait_for(lambda: len(shown(run)) == 2, what="the calendar closed")
         run.press(panel, "Close")
-        harness.wait_for(lambda: [w.name for w in run.windows()] == ["Kickoff Clock"],
-                         what="the panel closed")
+        harness.wait_for(lambda: shown(run) == ["Kickoff Clock"], what="the panel closed")
 
 
 if __name__ == "__main__":
