@@ -45,6 +45,20 @@ private:
     Pressable& pressable_;
 };
 
+// The role a class declares, known from the class, so right from a screen
+// reader's first question.
+QAccessible::Role declaredRole(const QWidget& widget, QAccessible::Role otherwise) {
+    const QMetaObject* type = widget.metaObject();
+    const int index = type->indexOfClassInfo("accessibleRole");
+    if (index < 0) {
+        return otherwise;
+    }
+    const char* role = type->classInfo(index).value();
+    return qstrcmp(role, "alert") == 0   ? QAccessible::AlertMessage
+           : qstrcmp(role, "image") == 0 ? QAccessible::Graphic
+                                         : otherwise;
+}
+
 QAccessibleInterface* presentation(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) {
@@ -53,13 +67,11 @@ QAccessibleInterface* presentation(const QString&, QObject* object) {
     if (auto* pressable = dynamic_cast<Pressable*>(widget)) {
         return new PressableInterface(widget, *pressable);
     }
-    if (widget->isWindow() && qobject_cast<TwipsWindow*>(widget)) {
-        // Known from the class, so right from a screen reader's first question.
-        const QMetaObject* type = widget->metaObject();
-        const int role = type->indexOfClassInfo("accessibleRole");
-        const bool alert = role >= 0 && qstrcmp(type->classInfo(role).value(), "alert") == 0;
-        return new QAccessibleWidget(widget,
-                                     alert ? QAccessible::AlertMessage : QAccessible::Window);
+    const bool window = widget->isWindow() && qobject_cast<TwipsWindow*>(widget);
+    const QAccessible::Role role =
+        declaredRole(*widget, window ? QAccessible::Window : QAccessible::NoRole);
+    if (role != QAccessible::NoRole) {
+        return new QAccessibleWidget(widget, role);
     }
     return nullptr;
 }

@@ -5,8 +5,9 @@ namespace Accessibility {
 
 // Lets the clickable elements (see Pressable) present themselves as push
 // buttons and the twips windows as windows; the widgets call it, once is
-// enough. A twips window class that screen readers should announce when it
-// opens declares itself an alert: Q_CLASSINFO("accessibleRole", "alert").
+// enough. A class may declare another role: a window that screen readers
+// announce when it opens, Q_CLASSINFO("accessibleRole", "alert"); a widget
+// that shows a picture, Q_CLASSINFO("accessibleRole", "image").
 void install();
 
 } // namespace Accessibility
