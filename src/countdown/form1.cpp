@@ -70,6 +70,9 @@ void Form1::createElements() {
     DateSearch->setObjectName("DateSearch");
     placeTwips(DateSearch, 240, 75, 1755, 300);
     DateSearch->setStyleSheet(placeholderLook);
+    // Only a click gives the box the focus (not the bar turning active), so
+    // the prompt stays until the user clicks into it.
+    DateSearch->setFocusPolicy(Qt::ClickFocus);
     DateSearch->hide();
 
     SearchButton = makeHotArea(this, "SearchButton", 2055, 0, 510, 450);
