@@ -62,9 +62,6 @@ void Form1::createElements() {
                                                120, 0, 2100, 255);
     NextMatch =
         makeLabel<CaptionLabel>(this, "NextMatch", "~Match~", matchLook, 120, 195, 1935, 255);
-    // A right click on the texts reaches the bar's face beneath them.
-    CountdownDisplay->setAttribute(Qt::WA_TransparentForMouseEvents);
-    NextMatch->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     DateSearch = new QLineEdit(placeholder, this);
     DateSearch->setObjectName("DateSearch");

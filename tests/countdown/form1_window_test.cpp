@@ -5,6 +5,8 @@
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 
+#include <QToolTip>
+
 #include <tuple>
 #include <vector>
 
@@ -178,4 +180,20 @@ TEST_F(BarBehaviour, TogglesFlipOnTheLeftButtonAndSaveNothingYet) {
     EXPECT_FALSE(bar.SettingsOpen.isActive());
     EXPECT_EQ(test.files.writes, 0) << "saved only at unload";
     EXPECT_TRUE(test.autoStart.calls.empty());
+}
+
+TEST_F(BarBehaviour, TheDayCounterShowsItsTooltipWhileAnotherProgramIsActive) {
+    Form1& bar = loadOpen();
+    bar.Timer1_Timer();
+    QWidget other; // the program the user works in
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    const QPoint counter = bar.CountdownDisplay->geometry().center();
+    QTest::mouseMove(bar.windowHandle(), counter);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    EXPECT_TRUE(QToolTip::text().startsWith("There are ")) << QToolTip::text().toStdString();
+    // A right click on the counter still reaches the face and opens the strip.
+    QTest::mouseClick(bar.windowHandle(), Qt::RightButton, {}, counter);
+    EXPECT_TRUE(bar.SettingsOpen.isActive());
 }
