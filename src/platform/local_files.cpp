@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path executablePath() {
+fs::path runningExecutable() {
     std::error_code error;
     const fs::path path = fs::read_symlink("/proc/self/exe", error);
     return error ? fs::path() : path;
@@ -105,9 +105,13 @@ bool LocalFiles::setHidden(const std::string&) {
 }
 
 std::string LocalFiles::programFolder() const {
-    return executablePath().parent_path().string();
+    return runningExecutable().parent_path().string();
 }
 
 std::string LocalFiles::executableBaseName() const {
-    return executablePath().stem().string();
+    return runningExecutable().stem().string();
+}
+
+std::string LocalFiles::executablePath() const {
+    return runningExecutable().string();
 }

@@ -1,3 +1,4 @@
+#include "fakes/fake_files.h"
 #include "platform/local_files.h"
 #include "platform/xdg_auto_start.h"
 
@@ -5,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,10 +25,14 @@ struct XdgFolders {
     }
 
     // Where the entry lies in the system's or the user's autostart folder.
-    QString systemEntry() const { return root.path() + "/etc/xdg/autostart/" + entryName(); }
-    QString userEntry() const { return root.path() + "/home/.config/autostart/" + entryName(); }
-    static QString entryName() {
-        return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".desktop";
+    QString systemEntry(const QString& baseName = testBaseName()) const {
+        return root.path() + "/etc/xdg/autostart/" + baseName + ".desktop";
+    }
+    QString userEntry() const {
+        return root.path() + "/home/.config/autostart/" + testBaseName() + ".desktop";
+    }
+    static QString testBaseName() {
+        return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     }
 
     const QByteArray home = qgetenv("XDG_CONFIG_HOME");
@@ -68,4 +74,28 @@ TEST(XdgAutoStart, FallsBackToTheUsersFolder) {
     EXPECT_TRUE(QFile::exists(folders.userEntry()));
     autoStart.clear();
     EXPECT_FALSE(QFile::exists(folders.userEntry()));
+}
+
+TEST(XdgAutoStart, TheEntryRunsTheExecutableByItsOwnNameAndIsValid) {
+    XdgFolders folders;
+    FakeFiles files;
+    files.baseName = "kickoff";
+    files.extension = ".bin";
+    // Blanks, "%", quotes and "$" in the path all reach the desktop unharmed.
+    for (const std::string folder : {"/opt/k c", "/opt/50% \"$kc`'\\"}) {
+        files.folder = folder;
+        XdgAutoStart::fromStandardLocations(files).set();
+        const std::string entry = files.contents.at(folders.systemEntry("kickoff").toStdString());
+        if (folder == "/opt/k c") {
+            EXPECT_NE(entry.find("\nExec=\"/opt/k c/kickoff.bin\"\n"), std::string::npos);
+        }
+        QFile written(folders.root.path() + "/kickoff.desktop");
+        ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+        written.write(entry.data(), static_cast<qint64>(entry.size()));
+        written.close();
+        QProcess validate;
+        validate.start("desktop-file-validate", {written.fileName()});
+        ASSERT_TRUE(validate.waitForFinished());
+        EXPECT_EQ(validate.exitCode(), 0) << validate.readAllStandardOutput().toStdString();
+    }
 }
