@@ -68,3 +68,14 @@ TEST_F(LocalFilesTest, FindsANameInAnyLetterCaseAndDeletes) {
     EXPECT_FALSE(files_.existsIgnoringCase(path("desktop.ini")));
     EXPECT_FALSE(files_.remove(path("Desktop.INI")));
 }
+
+TEST_F(LocalFilesTest, HidingListsTheNameOnceInTheFoldersHiddenFile) {
+    EXPECT_TRUE(files_.setHidden(path("desktop.ini")));
+    EXPECT_EQ(files_.read(path(".hidden")), "desktop.ini\n");
+    ASSERT_TRUE(files_.write(path(".hidden"), "notes.txt\r\nold"));
+    EXPECT_TRUE(files_.setHidden(path("desktop.ini")));
+    EXPECT_TRUE(files_.setHidden(path("desktop.ini")));
+    EXPECT_TRUE(files_.setHidden(path("notes.txt")));
+    EXPECT_EQ(files_.read(path(".hidden")), "notes.txt\r\nold\ndesktop.ini\n");
+    EXPECT_EQ(entries(), 1);
+}
