@@ -29,15 +29,6 @@ std::optional<char> groupOfIdentifier(std::string_view identifier) {
     return letter;
 }
 
-// "<NAME>" or "</NAME>", built by appending: g++ 12 at -O3 takes
-// "<" + std::string(name) for an overlapping copy (-Wrestrict).
-std::string tag(std::string_view opening, std::string_view name) {
-    std::string text(opening);
-    text += name;
-    text += '>';
-    return text;
-}
-
 struct FieldRead {
     std::string_view value;
     std::size_t closingAt; // where the next field's search starts
@@ -45,8 +36,8 @@ struct FieldRead {
 
 // The value between <NAME> and </NAME>, searched from `from`.
 std::optional<FieldRead> readField(std::string_view text, std::string_view name, std::size_t from) {
-    const std::string opening = tag("<", name);
-    const std::string closing = tag("</", name);
+    const std::string opening = "<" + std::string(name) + ">";
+    const std::string closing = "</" + std::string(name) + ">";
     const auto openAt = findFrom(text, opening, from);
     if (!openAt) {
         return std::nullopt;
