@@ -67,6 +67,7 @@ void Form1::createElements() {
     DateSearch->setObjectName("DateSearch");
     placeTwips(DateSearch, 240, 75, 1755, 300);
     DateSearch->setStyleSheet(placeholderLook);
+    DateSearch->home(false);
     // Only a click gives the box the focus (not the bar turning active), so
     // the prompt stays until the user clicks into it.
     DateSearch->setFocusPolicy(Qt::ClickFocus);

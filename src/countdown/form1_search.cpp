@@ -41,6 +41,8 @@ void Form1::DateSearch_GotFocus() {
 void Form1::DateSearch_LostFocus() {
     DateSearch->setStyleSheet(placeholderLook);
     DateSearch->setText(placeholder);
+    // The prompt reads from its start, however narrow the box.
+    DateSearch->home(false);
 }
 
 void Form1::DateSearch_Change() {
