@@ -1,10 +1,12 @@
 #include "app/program.h"
 
+#include "about/form7.h"
 #include "app/form3.h"
 #include "app/form9.h"
 #include "countdown/form1.h"
 #include "reminders/form8.h"
 #include "team/form2.h"
+#include "update/form6.h"
 
 Program::Program(Services services, std::function<void()> endProgram)
     : services_(services), endProgram_(std::move(endProgram)) {}
@@ -40,6 +42,22 @@ Form2& Program::form2() {
     return *form2_;
 }
 
+Form6& Program::form6() {
+    if (!form6_) {
+        form6_ = std::make_unique<Form6>();
+        form6_->Form_Load();
+    }
+    return *form6_;
+}
+
+Form7& Program::form7() {
+    if (!form7_) {
+        form7_ = std::make_unique<Form7>(*this);
+        form7_->Form_Load();
+    }
+    return *form7_;
+}
+
 Form8& Program::form8() {
     if (!form8_) {
         form8_ = std::make_unique<Form8>(*this);
@@ -57,6 +75,9 @@ void Program::unloadForm2() {
 
 void Program::end() {
     ended_ = true;
+    if (form3_) {
+        form3_->Form_Terminate();
+    }
     if (endProgram_) {
         endProgram_();
     }

@@ -9,6 +9,8 @@
 class Form1;
 class Form2;
 class Form3;
+class Form6;
+class Form7;
 class Form8;
 class Form9;
 
@@ -31,6 +33,8 @@ public:
     Form3& form3();
     Form1& form1();
     Form2& form2();
+    Form6& form6();
+    Form7& form7();
     Form8& form8();
     // Runs the panel's unload steps and discards it.
     void unloadForm2();
@@ -39,10 +43,12 @@ public:
     Form1* loadedForm1() const { return form1_.get(); }
     Form2* loadedForm2() const { return form2_.get(); }
     Form3* loadedForm3() const { return form3_.get(); }
+    Form7* loadedForm7() const { return form7_.get(); }
     Form8* loadedForm8() const { return form8_.get(); }
 
-    // Ends the program outright: no window's closing steps run. The real
-    // program never returns from here; callers return right after it anyway.
+    // Ends the program outright: no window's closing steps run, but the
+    // tray icon goes with it. The real program never returns from here;
+    // callers return right after it anyway.
     void end();
     bool ended() const { return ended_; }
 
@@ -54,5 +60,7 @@ private:
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form6> form6_;
+    std::unique_ptr<Form7> form7_;
     std::unique_ptr<Form8> form8_;
 };
