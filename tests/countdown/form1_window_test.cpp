@@ -149,7 +149,9 @@ TEST_F(BarBehaviour, SettingsStripSlidesAndStartingOneSlideStopsTheOther) {
     Form1& bar = loadOpen();
     QTest::mouseClick(bar.Image1, Qt::LeftButton);
     EXPECT_FALSE(bar.SettingsOpen.isActive());
-    QTest::mousePress(bar.Image1, Qt::RightButton);
+    // A right click on the day counter reaches the face beneath it.
+    QTest::mouseClick(bar.windowHandle(), Qt::RightButton, {},
+                      bar.CountdownDisplay->geometry().center());
     EXPECT_TRUE(bar.SettingsOpen.isActive());
     EXPECT_EQ(tickUntilStopped(bar.SettingsOpen, [&] { bar.SettingsOpen_Timer(); }), 94);
     EXPECT_EQ(bar.twipsGeometry().width, 5580);
@@ -185,15 +187,8 @@ TEST_F(BarBehaviour, TogglesFlipOnTheLeftButtonAndSaveNothingYet) {
 TEST_F(BarBehaviour, TheDayCounterShowsItsTooltipWhileAnotherProgramIsActive) {
     Form1& bar = loadOpen();
     bar.Timer1_Timer();
-    QWidget other; // the program the user works in
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    const QPoint counter = bar.CountdownDisplay->geometry().center();
-    QTest::mouseMove(bar.windowHandle(), counter);
+    activateOther();
+    QTest::mouseMove(bar.windowHandle(), bar.CountdownDisplay->geometry().center());
     EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
-    EXPECT_TRUE(QToolTip::text().startsWith("There are ")) << QToolTip::text().toStdString();
-    // A right click on the counter still reaches the face and opens the strip.
-    QTest::mouseClick(bar.windowHandle(), Qt::RightButton, {}, counter);
-    EXPECT_TRUE(bar.SettingsOpen.isActive());
+    EXPECT_EQ(QToolTip::text(), bar.CountdownDisplay->toolTip());
 }

