@@ -57,9 +57,7 @@ def open_widened_panel(run, keys, name):
     `name`, opens its panel and widens it; returns the panel."""
     bar = run.window("Countdown")
     settle((186, 30))
-    click((155, 15))  # the expand button: the search view
-    click((70, 15))  # into the box
-    harness.wait_for(lambda: box_text(bar) == "", what="the empty search box")
+    start_search(bar)
     type_keys(keys)
     harness.wait_for(lambda: box_text(bar) == name, what="the completed name")
     subprocess.run(["xdotool", "key", "Return"], check=True)
