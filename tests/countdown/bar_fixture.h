@@ -2,6 +2,7 @@
 
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
+#include "widgets/hot_area.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
