@@ -1,8 +1,8 @@
+#include "app/form3.h"
 #include "build_config.h"
 #include "calendar/open_calender.h"
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
-#include "reminders/add_reminder.h"
 #include "schedule/schedule_samples.h"
 #include "team/form2.h"
 #include "widgets/button_label.h"
@@ -213,8 +213,7 @@ TEST_F(PanelTest, TheButtonsHandTheMatchOn) {
     EXPECT_TRUE(panel.MatchReminderOver->isVisible());
     QTest::mouseRelease(panel.MatchReminder, Qt::LeftButton);
     EXPECT_FALSE(panel.MatchReminderOver->isVisible());
-    EXPECT_EQ(ReminderMatch::lastAddReminderText(),
-              "09/06/2006\r\n18:00|Costa rica|Germany (group a)");
+    EXPECT_EQ(test.program.form3().Reminders, ";09/06/2006|18:00|Costa rica|Germany|a\r\n");
 
     QTest::mouseClick(panel.GroupCalender, Qt::LeftButton);
     EXPECT_EQ(CalenderParsing::lastOpenCalenderSelector(), "(group a)");
