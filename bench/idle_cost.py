@@ -8,7 +8,9 @@ reads, for each process, the voluntary context switches of all its threads
 them again, and reports wake-ups per second and CPU % of one core. Several
 runs; the medians are printed.
 
-    bench/idle_cost.py BUILD_DIR [--runs 5] [--seconds 20] [--settle 3]
+    bench/idle_cost.py BUILD_DIR [--runs 5] [--seconds 20] [--settle 3] [--reminders N]
+
+With --reminders the program folder holds a store of N reminder lines.
 """
 
 import argparse
@@ -20,6 +22,8 @@ import subprocess
 import sys
 import tempfile
 import time
+
+from reminder_store import write_store
 
 _INSIDE = "KICKOFF_BENCH_INSIDE"
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
@@ -51,7 +55,8 @@ def sample(pids):
     return {name: (wakeups(pid), cpu_seconds(pid), time.monotonic()) for name, pid in pids.items()}
 
 
-def start_bar(binary, folder):
+def start_bar(binary, folder, reminders):
+    write_store(folder, reminders)
     executable = os.path.join(folder, os.path.basename(binary))
     shutil.copy2(binary, executable)
     env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(folder, "config"),
@@ -64,11 +69,12 @@ def start_bar(binary, folder):
     return process
 
 
-def one_run(build, seconds, settle):
+def one_run(build, seconds, settle, reminders):
     folder = tempfile.mkdtemp(prefix="kc-bench-")
     processes = {}
     try:
-        processes["bar"] = start_bar(os.path.join(build, "src", "kickoff-clock"), folder)
+        processes["bar"] = start_bar(os.path.join(build, "src", "kickoff-clock"), folder,
+                                      reminders)
         processes["5 ms timer"] = subprocess.Popen(
             [os.path.join(build, "bench", "idle_timer_reference")],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -103,6 +109,7 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--seconds", type=float, default=20.0)
     parser.add_argument("--settle", type=float, default=3.0)
+    parser.add_argument("--reminders", type=int, default=0)
     args = parser.parse_args()
 
     if os.environ.get(_INSIDE) != "1":
@@ -112,7 +119,8 @@ def main():
 
     runs = []
     for number in range(1, args.runs + 1):
-        result = one_run(os.path.abspath(args.build), args.seconds, args.settle)
+        result = one_run(os.path.abspath(args.build), args.seconds, args.settle,
+                         args.reminders)
         runs.append(result)
         print(f"run {number}: " + ", ".join(f"{name} {rate:.2f} wake-ups/s {cpu:.3f}% CPU"
                                              for name, (rate, cpu) in result.items()),

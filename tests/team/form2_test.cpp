@@ -213,7 +213,9 @@ TEST_F(PanelTest, TheButtonsHandTheMatchOn) {
     EXPECT_TRUE(panel.MatchReminderOver->isVisible());
     QTest::mouseRelease(panel.MatchReminder, Qt::LeftButton);
     EXPECT_FALSE(panel.MatchReminderOver->isVisible());
+    QTest::mouseClick(panel.MatchReminder, Qt::LeftButton); // the same match: a notice only
     EXPECT_EQ(test.program.form3().Reminders, ";09/06/2006|18:00|Costa rica|Germany|a\r\n");
+    EXPECT_EQ(test.messageBox.shown.at(0).title, "Kickoff Timer");
 
     QTest::mouseClick(panel.GroupCalender, Qt::LeftButton);
     EXPECT_EQ(CalenderParsing::lastOpenCalenderSelector(), "(group a)");
