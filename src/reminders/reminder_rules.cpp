@@ -3,6 +3,7 @@
 #include "common/text_search.h"
 
 #include <algorithm>
+#include <array>
 
 namespace ReminderMatch {
 
@@ -11,21 +12,21 @@ namespace {
 constexpr std::string_view crLf = "\r\n";
 constexpr std::string_view groupSuffix = " (group ";
 
-// The texts before each of the first `count` "|", then the rest; nothing
+// The texts before each of the first `Count` "|", then the rest; nothing
 // when the text has fewer.
-std::optional<std::vector<std::string_view>> fieldsAtBars(std::string_view text,
-                                                          std::size_t count) {
-    std::vector<std::string_view> fields;
+template <std::size_t Count>
+std::optional<std::array<std::string_view, Count + 1>> fieldsAtBars(std::string_view text) {
+    std::array<std::string_view, Count + 1> fields;
     std::size_t from = 0;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < Count; ++i) {
         const auto bar = findFrom(text, "|", from);
         if (!bar) {
             return std::nullopt;
         }
-        fields.push_back(text.substr(from, *bar - from));
+        fields[i] = text.substr(from, *bar - from);
         from = *bar + 1;
     }
-    fields.push_back(text.substr(from));
+    fields[Count] = text.substr(from);
     return fields;
 }
 
@@ -39,7 +40,7 @@ std::optional<std::string> reminderKey(std::string& text) {
     for (auto at = findFrom(text, crLf); at; at = findFrom(text, crLf, *at + 1)) {
         text.replace(*at, crLf.size(), "|");
     }
-    const auto fields = fieldsAtBars(text, 3);
+    const auto fields = fieldsAtBars<3>(text);
     if (!fields) {
         return std::nullopt;
     }
@@ -77,19 +78,19 @@ std::vector<std::string_view> reminderEntries(std::string_view store) {
 }
 
 std::optional<ReminderAlert> dueReminder(std::string_view entry, const LocalDateTime& now) {
-    const auto fields = fieldsAtBars(entry, 4);
+    const auto fields = fieldsAtBars<4>(entry);
     if (!fields) {
         return std::nullopt;
     }
     const std::string_view date = (*fields)[0];
     const std::string_view time = (*fields)[1];
+    // Most entries are for other days: the date decides first.
     const auto day = parseDayMonthYear(date);
-    const auto kickOff = parseTimeOfDay(time);
-    if (!day || !kickOff) {
+    if (!day || *day != now.date) {
         return std::nullopt;
     }
-    const int hour = *kickOff / 3600;
-    if (*day != now.date || hour == 0 || hour < now.hour) {
+    const auto kickOff = parseTimeOfDay(time);
+    if (!kickOff || *kickOff / 3600 == 0 || *kickOff / 3600 < now.hour) {
         return std::nullopt;
     }
     return ReminderAlert{std::string((*fields)[2]) + " vs " + std::string((*fields)[3]),
