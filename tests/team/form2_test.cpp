@@ -1,6 +1,6 @@
 #include "app/form3.h"
 #include "build_config.h"
-#include "calendar/open_calender.h"
+#include "calendar/form4.h"
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
 #include "schedule/schedule_samples.h"
@@ -218,9 +218,10 @@ TEST_F(PanelTest, TheButtonsHandTheMatchOn) {
     EXPECT_EQ(test.messageBox.shown.at(0).title, "Kickoff Timer");
 
     QTest::mouseClick(panel.GroupCalender, Qt::LeftButton);
-    EXPECT_EQ(CalenderParsing::lastOpenCalenderSelector(), "(group a)");
+    ASSERT_NE(test.program.loadedForm4(), nullptr);
+    EXPECT_EQ(test.program.loadedForm4()->windowTitle(), "June - Group A Calender");
     QTest::mouseClick(panel.Calender, Qt::LeftButton);
-    EXPECT_EQ(CalenderParsing::lastOpenCalenderSelector(), "Kim Dale");
+    EXPECT_EQ(test.program.loadedForm4()->windowTitle(), "June - All Groups Calender");
 
     QTest::mousePress(panel.TeamNews, Qt::LeftButton);
     EXPECT_TRUE(panel.TeamNewsOver->isVisible());
