@@ -67,7 +67,7 @@ def first_minutes(run):
     assert run.process.wait(timeout=15) == 0
     assert harness.read(run.path("settings.dsl")) == \
         b"[AutoLoad No]\r\n[Animated No]\r\n[AutoComplete No]"
-    assert not os.path.exists(run.path("RemindMe.dsl"))
+    assert harness.read(run.path("RemindMe.dsl")) == b""  # none before: an empty store
 
 
 if __name__ == "__main__":
