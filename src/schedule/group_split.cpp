@@ -36,8 +36,9 @@ struct FieldRead {
 
 // The value between <NAME> and </NAME>, searched from `from`.
 std::optional<FieldRead> readField(std::string_view text, std::string_view name, std::size_t from) {
-    const std::string opening = "<" + std::string(name) + ">";
-    const std::string closing = "</" + std::string(name) + ">";
+    // Appended, not concatenated: g++ 12 -O3 warns wrongly on "<" + name.
+    const std::string opening = std::string("<").append(name).append(">");
+    const std::string closing = std::string("</").append(name).append(">");
     const auto openAt = findFrom(text, opening, from);
     if (!openAt) {
         return std::nullopt;
@@ -71,6 +72,13 @@ bool splitGroups(std::string_view text, GroupTables& tables) {
     // A missing list end counts as lying before the text, so reading stops
     // after the first record.
     const long long listEnd = listEndFound ? static_cast<long long>(*listEndFound) : -1;
+
+    // Where the next "</MATCH>" at or after the last search start lies. The
+    // searches start further on with each record, so one found past the new
+    // start still holds and one missing stays missing: each part of the text
+    // is searched once, not once per record.
+    std::optional<std::size_t> nextRecordEnd;
+    bool recordEndSearched = false;
 
     int slotNumber = 1;
     std::optional<char> previousGroup = 'A';
@@ -113,8 +121,11 @@ bool splitGroups(std::string_view text, GroupTables& tables) {
             fieldFrom = read->closingAt;
         }
 
-        const auto recordEnd = findFrom(text, recordClosing, fieldFrom);
-        const long long recordEndAt = recordEnd ? static_cast<long long>(*recordEnd) : 0;
+        if (!recordEndSearched || (nextRecordEnd && *nextRecordEnd < fieldFrom)) {
+            nextRecordEnd = findFrom(text, recordClosing, fieldFrom);
+            recordEndSearched = true;
+        }
+        const long long recordEndAt = nextRecordEnd ? static_cast<long long>(*nextRecordEnd) : 0;
         if (listEnd - recordEndAt < lastRecordReach) {
             return true;
         }
