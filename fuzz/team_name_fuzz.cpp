@@ -4,30 +4,21 @@
 #include "common/text_search.h"
 #include "countdown/suggestions.h"
 #include "countdown/team_search.h"
+#include "fuzz_check.h"
 #include "schedule/roster.h"
 
-#include <cstdint>
-#include <cstdlib>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string_view text = inputText(data, size);
     const std::string name = normaliseTeamName(text);
-    if (normaliseTeamName(name) != name || (name != "USA" && name.size() != text.size())) {
-        std::abort();
-    }
-    if (namesTeamExactly(text) && findTeam(name) == nullptr) {
-        std::abort();
-    }
-    if (const auto row = Suggestions::lookup(text);
-        row &&
-        (row->key != toLowerAscii(text) ||
-         Suggestions::nameInCaption(Suggestions::suggestionCaption(row->name)) != row->name)) {
-        std::abort();
+    check(normaliseTeamName(name) == name && (name == "USA" || name.size() == text.size()));
+    check(!namesTeamExactly(text) || findTeam(name) != nullptr);
+    if (const auto row = Suggestions::lookup(text)) {
+        check(row->key == toLowerAscii(text) &&
+              Suggestions::nameInCaption(Suggestions::suggestionCaption(row->name)) == row->name);
     }
     // A caption's name is a piece of the caption.
-    if (const auto named = Suggestions::nameInCaption(text);
-        named && text.find("Did you mean " + *named + "?") == std::string_view::npos) {
-        std::abort();
+    if (const auto named = Suggestions::nameInCaption(text)) {
+        check(text.find("Did you mean " + *named + "?") != std::string_view::npos);
     }
     return 0;
 }

@@ -2,19 +2,11 @@
 // a marker's content stands between its two parts in the answer, a size read
 // is a 16-bit count, and every estimate is a whole sentence.
 #include "common/text_search.h"
+#include "fuzz_check.h"
 #include "update/download_estimate.h"
 #include "update/update_marker.h"
 
-#include <cstdint>
-#include <cstdlib>
-
 namespace {
-
-void check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 bool isSentence(const std::string& text) {
     return text.starts_with("Approximately ") && text.ends_with(".");
@@ -23,7 +15,7 @@ bool isSentence(const std::string& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string_view text = inputText(data, size);
     if (const auto url = updateMarkerContent(text)) {
         check(text.find("<!-- [Update] " + *url + " [Update] -->") != std::string_view::npos);
         // Only a web address is ever offered.
