@@ -23,6 +23,7 @@ OLD_SETTINGS = b"[AutoLoad No]\r\n[Animated Yes]\r\n[AutoComplete Yes]\r\n"
 LINES = [b";%02d/06/2006|%02d:00|Costa rica|Poland|a\r\n" % (day, hour)
          for day in range(20, 30) for hour in range(12, 22)]
 OLD_REMINDERS = b"".join(LINES) * 500  # 2 MB: a write long enough to be cut into
+OLD_FILES = {"settings.dsl": OLD_SETTINGS, "RemindMe.dsl": OLD_REMINDERS}
 KILL_ROUNDS = 8
 STARTS = 3
 
@@ -32,14 +33,13 @@ def settings_text(on):
         (b"AutoLoad", "auto_load"), (b"Animated", "animated"), (b"AutoComplete", "auto_complete")))
 
 
-def leftover(run, old):
-    """The program folder's files other than the executable and desktop.ini."""
-    return {n: harness.read(run.path(n)) for n in os.listdir(run.folder)
-            if n not in (os.path.basename(run.executable), "desktop.ini") and n in old}
+def user_files(run):
+    """What the user's files hold now."""
+    return {n: harness.read(run.path(n)) for n in OLD_FILES if os.path.exists(run.path(n))}
 
 
 def toggle(run, toggles):
-    run.window("Countdown")
+    run.window("Countdown", timeout=60)  # a loaded machine starts slowly
     settle((186, 30))
     click(FACE, button=3)
     settle((372, 30))
@@ -49,12 +49,11 @@ def toggle(run, toggles):
 
 
 def killed_while_saving(binary, rounds):
-    old = {"settings.dsl": OLD_SETTINGS, "RemindMe.dsl": OLD_REMINDERS}
     outcomes = {"killed before the save": 0, "killed after it": 0, "ended": 0}
     for _ in range(rounds):
         toggles = random.sample(sorted(TOGGLES), random.randint(1, 3))
         new = settings_text({name: (name != "auto_load") != (name in toggles) for name in TOGGLES})
-        with harness.ProgramRun(binary, fake_time=FAKE_TIME, files=old) as run:
+        with harness.ProgramRun(binary, fake_time=FAKE_TIME, files=OLD_FILES) as run:
             toggle(run, toggles)
             # The kill lands at a random moment around the close and its saves.
             x, y, _, _ = geometry()
@@ -65,7 +64,7 @@ def killed_while_saving(binary, rounds):
             run.process.send_signal(signal.SIGKILL)
             run.process.wait()
             clicking.wait()
-            files = leftover(run, old)
+            files = user_files(run)
             assert files["settings.dsl"] in (OLD_SETTINGS, new), files["settings.dsl"]
             assert files["RemindMe.dsl"] == OLD_REMINDERS, len(files["RemindMe.dsl"])
             saved = files["settings.dsl"] == new
@@ -77,8 +76,7 @@ def killed_while_saving(binary, rounds):
 def untouched_under(binary, label, make_faulty, parent=None):
     """The program starts, runs and ends well in a faulty folder, and the
     files there stay as they were."""
-    old = {"settings.dsl": OLD_SETTINGS, "RemindMe.dsl": OLD_REMINDERS}
-    run = harness.ProgramRun(binary, fake_time=FAKE_TIME, files=old, parent=parent)
+    run = harness.ProgramRun(binary, fake_time=FAKE_TIME, files=OLD_FILES, parent=parent)
     try:
         reason = make_faulty(run.folder)
         if reason:
@@ -91,7 +89,7 @@ def untouched_under(binary, label, make_faulty, parent=None):
         assert run.process.wait(timeout=30) == 0, label
         # Nothing written: no desktop.ini, no temporary file left.
         assert sorted(os.listdir(run.folder)) == before, (label, os.listdir(run.folder))
-        assert leftover(run, old) == old, label
+        assert user_files(run) == OLD_FILES, label
     finally:
         run.stop()
         subprocess.run(["umount", run.folder], stderr=subprocess.DEVNULL)
