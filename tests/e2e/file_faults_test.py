@@ -103,6 +103,7 @@ def untouched_under(binary, label, make_faulty, parent=None):
     finally:
         run.stop()
         subprocess.run(["umount", run.folder], stderr=subprocess.DEVNULL)
+        os.chmod(run.folder, 0o755)
         run.__exit__()
 
 
