@@ -1,9 +1,11 @@
 // Time of each reader of outside text on 1 MiB of well-formed and of
 // malformed input: the split must stay linear whatever the records lack.
+#include "calendar/match_day.h"
 #include "common/civil_date.h"
 #include "countdown/suggestions.h"
 #include "schedule/group_split.h"
 #include "settings/settings_file.h"
+#include "update/conversion_listing.h"
 #include "update/download_estimate.h"
 #include "update/update_marker.h"
 
@@ -100,6 +102,15 @@ int main(int argc, char** argv) {
         "nameInCaption",
         [](const std::string& text) { benchmark::DoNotOptimize(Suggestions::nameInCaption(text)); },
         Suggestions::suggestionCaption(std::string(mebibyte, 'a')), unclosed("Did you mean "));
+    registerReader(
+        "readTable",
+        [](const std::string& text) { benchmark::DoNotOptimize(ConversionTool::readTable(text)); },
+        schedule, withoutRecordEnds(schedule));
+    registerReader(
+        "readDayText",
+        [](const std::string& text) { benchmark::DoNotOptimize(MatchDay::readDayText(text)); },
+        "9. " + std::string(mebibyte, 'A') + " vs B - 09/06/2006 18:00 ",
+        "9. " + std::string(mebibyte, 'A') + " vs B");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
