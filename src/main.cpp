@@ -13,7 +13,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -25,8 +24,7 @@ int main(int argc, char* argv[]) {
     LocalFiles files;
     QtHttp http;
     QtMessageBox messageBox;
-    FlockInstance instance(
-        (std::filesystem::path(files.programFolder()) / files.executableBaseName()).string());
+    FlockInstance instance(files.executablePath());
     QtWindowEffects windowEffects;
     XdgAutoStart autoStart = XdgAutoStart::fromStandardLocations(files);
     QtTrayIcon trayIcon;

@@ -16,10 +16,13 @@ public:
     virtual std::optional<std::string> read(const std::string& path) const = 0;
     virtual bool write(const std::string& path, const std::string& contents) = 0;
     virtual bool remove(const std::string& path) = 0;
+    // Hides the file from the user's file manager.
     virtual bool setHidden(const std::string& path) = 0;
 
     // The folder of the running executable, without a trailing separator.
     virtual std::string programFolder() const = 0;
     // The executable's file name without its folder (and without an extension).
     virtual std::string executableBaseName() const = 0;
+    // The running executable's own full path, extension and all.
+    virtual std::string executablePath() const = 0;
 };

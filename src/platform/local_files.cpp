@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path executablePath() {
+fs::path runningExecutable() {
     std::error_code error;
     const fs::path path = fs::read_symlink("/proc/self/exe", error);
     return error ? fs::path() : path;
@@ -120,15 +120,41 @@ bool LocalFiles::remove(const std::string& path) {
     return fs::remove(path, error);
 }
 
-bool LocalFiles::setHidden(const std::string&) {
-    // Linux has no hidden attribute; a file is hidden by its name alone.
-    return true;
+bool LocalFiles::setHidden(const std::string& path) {
+    // Linux has no hidden attribute: file managers hide the names listed,
+    // one a line, in the folder's ".hidden".
+    const fs::path file(path);
+    const std::string name = file.filename().string();
+    const std::string listing = (file.parent_path() / ".hidden").string();
+    const std::optional<std::string> names = read(listing);
+    if (!names && exists(listing)) {
+        return false; // a listing we cannot read is not ours to replace
+    }
+    std::string updated = names.value_or("");
+    std::istringstream lines(updated);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line == name) {
+            return true;
+        }
+    }
+    if (!updated.empty() && updated.back() != '\n') {
+        updated += '\n';
+    }
+    updated += name + '\n';
+    return write(listing, updated);
 }
 
 std::string LocalFiles::programFolder() const {
-    return executablePath().parent_path().string();
+    return runningExecutable().parent_path().string();
 }
 
 std::string LocalFiles::executableBaseName() const {
-    return executablePath().stem().string();
+    return runningExecutable().stem().string();
+}
+
+std::string LocalFiles::executablePath() const {
+    return runningExecutable().string();
 }

@@ -12,4 +12,5 @@ public:
     bool setHidden(const std::string& path) override;
     std::string programFolder() const override;
     std::string executableBaseName() const override;
+    std::string executablePath() const override;
 };

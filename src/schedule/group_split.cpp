@@ -36,9 +36,8 @@ struct FieldRead {
 
 // The value between <NAME> and </NAME>, searched from `from`.
 std::optional<FieldRead> readField(std::string_view text, std::string_view name, std::size_t from) {
-    // Appended, not concatenated: g++ 12 -O3 warns wrongly on "<" + name.
-    const std::string opening = std::string("<").append(name).append(">");
-    const std::string closing = std::string("</").append(name).append(">");
+    const std::string opening = "<" + std::string(name) + ">";
+    const std::string closing = "</" + std::string(name) + ">";
     const auto openAt = findFrom(text, opening, from);
     if (!openAt) {
         return std::nullopt;

@@ -81,3 +81,12 @@ TEST_F(LocalFilesTest, AReplacedFileKeepsItsPermissions) {
     ASSERT_TRUE(files_.write(path("settings.dsl"), "new"));
     EXPECT_EQ(mode("settings.dsl"), 0600u);
 }
+
+TEST_F(LocalFilesTest, HidingListsTheNameOnceInTheFoldersHiddenFile) {
+    ASSERT_TRUE(files_.write(path(".hidden"), "notes.txt\r\nold"));
+    for (const char* name : {"desktop.ini", "desktop.ini", "notes.txt"}) {
+        EXPECT_TRUE(files_.setHidden(path(name)));
+    }
+    EXPECT_EQ(files_.read(path(".hidden")), "notes.txt\r\nold\ndesktop.ini\n");
+    EXPECT_EQ(entries(), 1);
+}
