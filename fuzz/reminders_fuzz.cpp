@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::string text(store);
     if (const auto key = ReminderMatch::reminderKey(text)) {
-        const auto entries = ReminderMatch::reminderEntries(*key + "\r\n");
+        const std::string stored = *key + "\r\n";
+        const auto entries = ReminderMatch::reminderEntries(stored);
         check(key->starts_with(";") && entries.size() == 1 && entries[0] == key->substr(1));
     }
     return 0;
