@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins     # Qt 6 and its X11 platform plugin
     fonts-liberation fontconfig                  # Arial-compatible fonts for the labels
     libgtest-dev libgmock-dev libbenchmark-dev   # tests and benchmarks
+    clang libclang-rt-14-dev                     # fuzz targets (libFuzzer, sanitizers)
     clang-format                                 # the format check
     python3 xvfb xauth xdotool imagemagick       # end-to-end runs and screenshots
     faketime libfaketime                         # moving the clock

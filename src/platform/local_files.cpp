@@ -39,6 +39,26 @@ bool writeAll(int fd, const std::string& contents) {
     return true;
 }
 
+// A replaced file keeps the permissions the user gave it; a new one is
+// readable by all, as a program's own files usually are.
+mode_t modeFor(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0644;
+}
+
+// The rename lives in the folder: until the folder reaches the disk, a power
+// cut can still bring back the old file, or none. Best effort: some file
+// systems cannot sync a folder, and the new file is in place already.
+void syncFolderOf(const std::string& path) {
+    const fs::path folder = fs::path(path).parent_path();
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 bool LocalFiles::exists(const std::string& path) const {
@@ -84,13 +104,14 @@ bool LocalFiles::write(const std::string& path, const std::string& contents) {
     if (fd < 0) {
         return false;
     }
-    const bool complete = writeAll(fd, contents) && ::fsync(fd) == 0;
+    const bool complete =
+        writeAll(fd, contents) && ::fchmod(fd, modeFor(path)) == 0 && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
-    if (!complete || !closed || ::chmod(temporary.c_str(), 0644) != 0 ||
-        std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!complete || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
+    syncFolderOf(path);
     return true;
 }
 

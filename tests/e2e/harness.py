@@ -15,18 +15,26 @@ import traceback
 
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 _STAGE = "KICKOFF_E2E_STAGE"
-_LOOPBACK_UP = ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
 
 
-def main(test, private_network=False):
-    """Runs `test(binary)` on a virtual desktop, on a loopback of its own with
-    `private_network` where the machine allows it; exits 0 if it passes."""
+def _namespaces(network, mounts):
+    """A user namespace with a loopback of its own and/or mounts of its own."""
+    setup = "ip link set lo up && " if network else ""
+    flags = "-r" + ("n" if network else "") + ("m" if mounts else "")
+    return ["unshare", flags, "sh", "-c", setup + 'exec "$@"', "sh"]
+
+
+def main(test, private_network=False, private_mounts=False):
+    """Runs `test(binary)` on a virtual desktop, where the machine allows it on
+    a loopback of its own with `private_network` and with mounts of its own
+    (that vanish with it) with `private_mounts`; exits 0 if it passes."""
     stage = os.environ.get(_STAGE, "")
     if stage == "":
         command = [sys.executable] + sys.argv
-        if private_network and shutil.which("unshare") and subprocess.run(
-                _LOOPBACK_UP + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
-            command = _LOOPBACK_UP + command
+        wrapper = _namespaces(private_network, private_mounts)
+        if (private_network or private_mounts) and shutil.which("unshare") and subprocess.run(
+                wrapper + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
+            command = wrapper + command
         sys.exit(_rerun(command, "display"))
     if stage == "display":
         # A runtime folder of its own: tests running side by side on the same
@@ -105,8 +113,8 @@ def _showing(node):
 class ProgramRun:
     """One run of the program from a fresh temporary program folder."""
 
-    def __init__(self, binary, fake_time=None, files=None):
-        self.folder = tempfile.mkdtemp(prefix="kc-e2e-")
+    def __init__(self, binary, fake_time=None, files=None, parent=None):
+        self.folder = tempfile.mkdtemp(prefix="kc-e2e-", dir=parent)
         self.executable = os.path.join(self.folder, os.path.basename(binary))
         shutil.copy2(binary, self.executable)
         for name, contents in (files or {}).items():
