@@ -161,7 +161,10 @@ def big_stores_start_quickly(binary):
                          ("binary", rng.randbytes(1 << 20))):
         took = seconds_to_bar(binary, {"RemindMe.dsl": store})
         print(f"start to bar: {label} store {took:.2f} s, one reminder {normal:.2f} s")
-        assert took < normal + 1.0, (label, took, normal)
+        # The one-second figure is measured quietly by bench/startup_time.py
+        # --reminders; here, beside other runs, the bound only catches a hang
+        # or a read that grows faster than the store.
+        assert took < normal + 5.0, (label, took, normal)
 
 
 def test(binary):
