@@ -18,8 +18,15 @@ public:
     virtual bool remove(const std::string& path) = 0;
     virtual bool setHidden(const std::string& path) = 0;
 
-    // The folder of the running executable, without a trailing separator.
+    // The folder the program keeps its files in, without a trailing
+    // separator: the executable's own where it can be written, otherwise the
+    // user's configuration folder.
     virtual std::string programFolder() const = 0;
+    // Where a download goes: the program folder when that is the executable's,
+    // otherwise the user's download folder.
+    virtual std::string downloadFolder() const = 0;
+    // The running executable, with its folder.
+    virtual std::string executablePath() const = 0;
     // The executable's file name without its folder (and without an extension).
     virtual std::string executableBaseName() const = 0;
 };

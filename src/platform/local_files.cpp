@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path executablePath() {
+fs::path runningExecutable() {
     std::error_code error;
     const fs::path path = fs::read_symlink("/proc/self/exe", error);
     return error ? fs::path() : path;
@@ -40,6 +41,13 @@ bool writeAll(int fd, const std::string& contents) {
 }
 
 } // namespace
+
+LocalFiles::LocalFiles() {
+    const std::string folder = runningExecutable().parent_path().string();
+    folders_ = {folder, folder};
+}
+
+LocalFiles::LocalFiles(FileFolders folders) : folders_(std::move(folders)) {}
 
 bool LocalFiles::exists(const std::string& path) const {
     std::error_code error;
@@ -77,6 +85,12 @@ std::optional<std::string> LocalFiles::read(const std::string& path) const {
 }
 
 bool LocalFiles::write(const std::string& path, const std::string& contents) {
+    // The user's folders may not be there yet at the first start.
+    const fs::path folder = fs::path(path).parent_path();
+    if (folder == folders_.program || folder == folders_.downloads) {
+        std::error_code error;
+        fs::create_directories(folder, error);
+    }
     // A temporary file beside the target, then one rename over it: readers
     // see the old file or the new one, never a part of either.
     std::string temporary = path + ".XXXXXX";
@@ -105,9 +119,17 @@ bool LocalFiles::setHidden(const std::string&) {
 }
 
 std::string LocalFiles::programFolder() const {
-    return executablePath().parent_path().string();
+    return folders_.program;
+}
+
+std::string LocalFiles::downloadFolder() const {
+    return folders_.downloads;
+}
+
+std::string LocalFiles::executablePath() const {
+    return runningExecutable().string();
 }
 
 std::string LocalFiles::executableBaseName() const {
-    return executablePath().stem().string();
+    return runningExecutable().stem().string();
 }

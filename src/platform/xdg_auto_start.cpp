@@ -45,8 +45,7 @@ std::string XdgAutoStart::entryIn(const std::string& folder) const {
 }
 
 void XdgAutoStart::set() {
-    const std::string entry = Settings::autoStartEntry(
-        programFilePath(files_.programFolder(), files_.executableBaseName()));
+    const std::string entry = Settings::autoStartEntry(files_.executablePath());
     if (!writeInto(files_, systemFolder_, entryIn(systemFolder_), entry)) {
         writeInto(files_, userFolder_, entryIn(userFolder_), entry);
     }

@@ -5,6 +5,10 @@ import time
 
 import harness
 
+# Element centres on the bar, in pixels from its top left corner.
+EXPAND, CLOSE, FACE = (155, 15), (173, 14), (60, 8)
+ANIMATED, AUTO_LOAD, AUTO_COMPLETE = (220, 8), (300, 8), (240, 23)
+
 
 def geometry(title="Countdown"):
     """x, y, width, height of the window with this caption, in pixels."""

@@ -16,6 +16,13 @@ import traceback
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 _STAGE = "KICKOFF_E2E_STAGE"
 _LOOPBACK_UP = ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
+_READ_ONLY_MOUNT = ["sh", "-c", 'mount --bind "$0" "$0" && mount -o remount,bind,ro "$0" "$0" '
+                    '&& exec "$@"']
+SKIPPED = 77  # CTest's SKIP_RETURN_CODE for the end-to-end tests
+
+
+class Skip(Exception):
+    """The machine cannot give the test what it needs."""
 
 
 def main(test, private_network=False):
@@ -43,6 +50,9 @@ def main(test, private_network=False):
         wait_for(lambda: subprocess.run(ask, capture_output=True).returncode == 0, timeout=30,
                  what="the accessibility bus")
         test(binary)
+    except Skip as reason:
+        print(f"skipped: {reason}")
+        sys.exit(SKIPPED)
     except Exception:
         traceback.print_exc()
         sys.exit(1)
@@ -97,10 +107,26 @@ def _showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
-class ProgramRun:
-    """One run of the program from a fresh temporary program folder."""
+def _read_only(folder, command):
+    """`command` run with `folder` read-only: by its mode for a normal user,
+    by a read-only bind mount of its own for root (who writes through modes),
+    which needs a mount namespace."""
+    os.chmod(folder, 0o555)
+    if not os.access(folder, os.W_OK):
+        return command
+    os.chmod(folder, 0o755)
+    wrapped = ["unshare", "-m"] + _READ_ONLY_MOUNT + [folder] + command
+    probe = wrapped[:-len(command)] + ["true"]
+    if subprocess.run(probe, stderr=subprocess.DEVNULL).returncode != 0:
+        raise Skip("no mount namespace here to make a folder read-only for root")
+    return wrapped
 
-    def __init__(self, binary, fake_time=None, files=None):
+
+class ProgramRun:
+    """One run of the program from a fresh temporary program folder, which
+    the program cannot write with `read_only`."""
+
+    def __init__(self, binary, fake_time=None, files=None, read_only=False):
         self.folder = tempfile.mkdtemp(prefix="kc-e2e-")
         self.executable = os.path.join(self.folder, os.path.basename(binary))
         shutil.copy2(binary, self.executable)
@@ -114,6 +140,8 @@ class ProgramRun:
         os.chmod(stub.name, 0o755)
         self.fake_time = fake_time
         self.process = None
+        self._command = _read_only(self.folder, [self.executable]) if read_only \
+            else [self.executable]
 
     def environment(self):
         env = dict(os.environ, PATH=self._stub_dir + os.pathsep + os.environ.get("PATH", ""),
@@ -127,7 +155,7 @@ class ProgramRun:
         return env
 
     def start(self):
-        self.process = subprocess.Popen([self.executable], cwd="/", env=self.environment())
+        self.process = subprocess.Popen(self._command, cwd="/", env=self.environment())
         return self
 
     def opened(self):
@@ -152,6 +180,7 @@ class ProgramRun:
 
     def __exit__(self, *exc):
         self.stop()
+        os.chmod(self.folder, 0o755)
         for folder in (self.folder, self._stub_dir):
             shutil.rmtree(folder, ignore_errors=True)
 
