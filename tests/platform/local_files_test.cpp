@@ -1,5 +1,4 @@
 #include "platform/local_files.h"
-#include "platform/user_folders.h"
 
 #include <gtest/gtest.h>
 
@@ -68,20 +67,4 @@ TEST_F(LocalFilesTest, FindsANameInAnyLetterCaseAndDeletes) {
     EXPECT_TRUE(files_.remove(path("Desktop.INI")));
     EXPECT_FALSE(files_.existsIgnoringCase(path("desktop.ini")));
     EXPECT_FALSE(files_.remove(path("Desktop.INI")));
-}
-
-// A system install's files move to the user's folder, which the first file
-// creates; what the user's folder already holds stays the user's.
-TEST_F(LocalFilesTest, CarriesFilesOverOnceIntoTheUsersFolder) {
-    ASSERT_TRUE(files_.write(path("settings.dsl"), "beside"));
-    ASSERT_TRUE(files_.write(path("RemindMe.dsl"), "beside"));
-    const std::string user = path("config/kickoff-clock");
-    const std::vector<std::string> names = {"settings.dsl", "RemindMe.dsl", "desktop.ini"};
-    carryOver(folder_, user, {"settings.dsl"});
-    EXPECT_EQ(files_.read(user + "/settings.dsl"), "beside");
-    ASSERT_TRUE(LocalFiles({user, user}).write(user + "/settings.dsl", "the user's"));
-    carryOver(folder_, user, names);
-    EXPECT_EQ(files_.read(user + "/settings.dsl"), "the user's");
-    EXPECT_EQ(files_.read(user + "/RemindMe.dsl"), "beside");
-    EXPECT_FALSE(files_.exists(user + "/desktop.ini"));
 }
