@@ -53,6 +53,7 @@ def run_from_menu(root):
     with open(f"{root}/{ENTRY}") as f:
         command = next(line[5:] for line in f if line.startswith("Exec=")).strip()
     session = {"PATH": root + "/usr/bin:" + os.environ["PATH"], "HOME": root,
+               "XDG_CONFIG_DIRS": root + "/etc/xdg",
                "XDG_SESSION_TYPE": "wayland", "WAYLAND_DISPLAY": "wayland-0",
                "QT_QPA_PLATFORM": ""}
     with LoopbackSite(), harness.ProgramRun(root + "/usr/bin/kickoff-clock", "2006-06-07 10:00:00",
