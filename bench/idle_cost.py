@@ -8,7 +8,13 @@ reads, for each process, the voluntary context switches of all its threads
 them again, and reports wake-ups per second and CPU % of one core. Several
 runs; the medians are printed.
 
-    bench/idle_cost.py BUILD_DIR [--runs 5] [--seconds 20] [--settle 3]
+    bench/idle_cost.py BUILD_DIR [--runs 5] [--seconds 20] [--settle 3] [--tray] [--calendar]
+
+--tray puts a notification area (trayer) on the display, so the bar's tray
+icon is shown and counted.
+With --calendar the bar runs on 1 June 2006 against the loopback site, and
+the measurement starts once Germany's group calendar and the match day window
+of day 9 are open, the mouse off every window.
 """
 
 import argparse
@@ -22,6 +28,8 @@ import tempfile
 import time
 
 _INSIDE = "KICKOFF_BENCH_INSIDE"
+_E2E = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e")
+LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 
 
@@ -51,11 +59,13 @@ def sample(pids):
     return {name: (wakeups(pid), cpu_seconds(pid), time.monotonic()) for name, pid in pids.items()}
 
 
-def start_bar(binary, folder):
+def start_bar(binary, folder, moment=None):
     executable = os.path.join(folder, os.path.basename(binary))
     shutil.copy2(binary, executable)
     env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(folder, "config"),
                XDG_CONFIG_DIRS=os.path.join(folder, "xdg"))
+    if moment:
+        env.update(LD_PRELOAD=LIBFAKETIME, FAKETIME="@" + moment, FAKETIME_DONT_FAKE_MONOTONIC="1")
     process = subprocess.Popen([executable], cwd=folder, env=env,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     # The bar is idle once it is on screen and has grown and settled.
@@ -64,11 +74,48 @@ def start_bar(binary, folder):
     return process
 
 
-def one_run(build, seconds, settle):
+def open_calendar():
+    """Germany's widened panel, its group calendar, day 9's matches; then the
+    mouse leaves the windows."""
+    sys.path.insert(0, _E2E)
+    from desktop import click, geometry, settle, type_keys
+    from harness import wait_for
+
+    def shown(title):
+        return wait_for(lambda: subprocess.run(["xdotool", "search", "--name", f"^{title}$"],
+                                               capture_output=True).returncode == 0, what=title)
+
+    settle((186, 30))
+    click((155, 15))  # the search view
+    click((70, 15))  # into the box
+    time.sleep(0.5)
+    type_keys("ge")
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    shown("Team")
+    time.sleep(2.5)  # the panel's lookup
+    click((167, 24), title="Team")
+    wait_for(lambda: geometry("Team")[2] == 348, what="the widened panel")
+    click((263, 37), title="Team")
+    shown("June - Group A Calender")
+    click((104, 72), title="June - Group A Calender")
+    shown("Match Day Information")
+    subprocess.run(["xdotool", "mousemove", "1279", "799"], check=True)
+
+
+def one_run(build, seconds, settle, calendar):
     folder = tempfile.mkdtemp(prefix="kc-bench-")
     processes = {}
+    site = None
     try:
-        processes["bar"] = start_bar(os.path.join(build, "src", "kickoff-clock"), folder)
+        if calendar:
+            sys.path.insert(0, _E2E)
+            from loopback import LoopbackSite
+            site = LoopbackSite()
+        processes["bar"] = start_bar(os.path.join(build, "src", "kickoff-clock"), folder,
+                                     "2006-06-01 10:00:00" if calendar else None)
+        if calendar:
+            open_calendar()
         processes["5 ms timer"] = subprocess.Popen(
             [os.path.join(build, "bench", "idle_timer_reference")],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -94,6 +141,8 @@ def one_run(build, seconds, settle):
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
+        if site:
+            site.__exit__()
         shutil.rmtree(folder, ignore_errors=True)
 
 
@@ -103,16 +152,26 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--seconds", type=float, default=20.0)
     parser.add_argument("--settle", type=float, default=3.0)
+    parser.add_argument("--tray", action="store_true", help="measure with a notification area")
+    parser.add_argument("--calendar", action="store_true",
+                        help="measure with the calendar and the match day window open")
     args = parser.parse_args()
 
     if os.environ.get(_INSIDE) != "1":
         env = dict(os.environ, **{_INSIDE: "1"})
         command = ["xvfb-run", "-a", "-s", "-screen 0 1280x800x24 -noreset", sys.executable] + sys.argv
+        if args.calendar:
+            # A loopback of its own, so the site's fixed ports are free.
+            command = ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"] + command
         sys.exit(subprocess.run(command, env=env).returncode)
 
+    if args.tray:
+        subprocess.Popen(["trayer", "--edge", "bottom", "--align", "right"],
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(1)
     runs = []
     for number in range(1, args.runs + 1):
-        result = one_run(os.path.abspath(args.build), args.seconds, args.settle)
+        result = one_run(os.path.abspath(args.build), args.seconds, args.settle, args.calendar)
         runs.append(result)
         print(f"run {number}: " + ", ".join(f"{name} {rate:.2f} wake-ups/s {cpu:.3f}% CPU"
                                              for name, (rate, cpu) in result.items()),

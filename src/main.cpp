@@ -6,6 +6,7 @@
 #include "platform/local_files.h"
 #include "platform/qt_http.h"
 #include "platform/qt_message_box.h"
+#include "platform/qt_tray_icon.h"
 #include "platform/qt_window_effects.h"
 #include "platform/system_clock.h"
 #include "platform/user_folders.h"
@@ -35,14 +36,15 @@ int main(int argc, char* argv[]) {
     FlockInstance instance(files.executablePath());
     QtWindowEffects windowEffects;
     XdgAutoStart autoStart = XdgAutoStart::fromStandardLocations(files);
+    QtTrayIcon trayIcon;
 
     // Every file is written whole before the program ends, so ending means
     // stopping at once, wherever the program is.
-    Program program({clock, files, instance, shell, http, messageBox, windowEffects, autoStart},
-                    [] {
-                        std::fflush(nullptr);
-                        std::_Exit(0);
-                    });
+    Program program(
+        {clock, files, instance, shell, http, messageBox, windowEffects, autoStart, trayIcon}, [] {
+            std::fflush(nullptr);
+            std::_Exit(0);
+        });
     program.start();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "app/form3.h"
 
 #include "app/program.h"
+#include "app/tray_menu.h"
 #include "build_config.h"
 #include "common/program_path.h"
 #include "countdown/form1.h"
@@ -8,15 +9,21 @@
 #include "platform/http.h"
 #include "platform/message_box.h"
 #include "platform/shell.h"
+#include "platform/tray_icon.h"
 #include "reminders/form8.h"
 #include "schedule/group_split.h"
 #include "update/download_estimate.h"
+#include "update/form6.h"
 #include "update/schedule_fetch.h"
 #include "update/update_marker.h"
 #include "update/update_texts.h"
 #include "widgets/caption_label.h"
+#include "widgets/picture.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,21 +33,28 @@ std::string siteAddress(const char* host, const char* path) {
 
 } // namespace
 
-Form3::Form3(Program& program) : program_(program) {
+Form3::Form3(Program& program) : mnuPopup(std::make_unique<TrayMenu>(program)), program_(program) {
     setObjectName("Form3");
     setWindowTitle("Kickoff Clock");
+    setWindowIcon(iconPicture("KickoffClock"));
     DownloaderTimer.setInterval(600);
     connect(&DownloaderTimer, &QTimer::timeout, this, &Form3::DownloaderTimer_Timer);
+}
+
+Form3::~Form3() {
+    Form_Terminate();
 }
 
 void Form3::Form_Load() {
     // Start-up steps, in this order: schedule fetch and update check (an
     // accepted update ends the load there), reminders, tray icon, group
-    // split, countdown window. Reminders and the tray icon join as they are
-    // built. A failed fetch skips the update check.
+    // split, countdown window. Reminders join as they are built. A failed
+    // fetch skips the update check.
     if (FetchSchedule() && UpdateAccepted()) {
         return;
     }
+
+    AddTrayIcon();
 
     // A schedule that cannot be read leaves the tables as far as they got;
     // the bar is shown all the same.
@@ -49,6 +63,7 @@ void Form3::Form_Load() {
     Form1& bar = program_.form1();
     if (!program_.ended()) {
         bar.show();
+        addConversionToolKey(bar, program_);
     }
 }
 
@@ -151,7 +166,48 @@ void Form3::SaveReminders() {
 }
 
 void Form3::Form_Unload() {
-    // The tray icon is removed here once the program has one.
+    RemoveTrayIcon();
     SaveReminders();
     program_.end();
+}
+
+void Form3::Form_Terminate() {
+    RemoveTrayIcon();
+}
+
+void Form3::AddTrayIcon() {
+    nid.cbSize = 88;
+    nid.hWnd = this;
+    nid.uID = 1;
+    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    // The icon's events arrive as mouse moves over this window.
+    nid.uCallbackMessage = 0x200;
+    nid.hIcon = windowIcon();
+    const std::string tip = std::string("Kickoff Clock") + '\0';
+    std::copy(tip.begin(), tip.end(), nid.szTip.begin());
+    // A desktop without a notification area just shows no icon.
+    program_.services().trayIcon.add(nid);
+}
+
+void Form3::RemoveTrayIcon() {
+    program_.services().trayIcon.remove(nid);
+}
+
+bool Form3::event(QEvent* event) {
+    if (event->type() == TrayCallbackEvent::kind()) {
+        const auto* callback = static_cast<TrayCallbackEvent*>(event);
+        if (callback->message == nid.uCallbackMessage) {
+            TrayIcon_Callback(callback->code);
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void Form3::TrayIcon_Callback(std::uint32_t code) {
+    if (code == TrayIcon::leftButtonDoubleClick) {
+        mnuPopup->showhide_Click();
+    } else if (code == TrayIcon::rightButtonDown) {
+        mnuPopup->popup(QCursor::pos());
+    }
 }

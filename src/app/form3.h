@@ -1,11 +1,16 @@
 #pragma once
 
+#include "platform/tray_icon.h"
+
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 class Program;
+class TrayMenu;
 
 // The hidden controller window, alive for the whole run: it holds the
 // schedule text, the reminder store and the settings text, and its load runs
@@ -14,10 +19,20 @@ class Form3 : public QWidget {
     Q_OBJECT
 public:
     explicit Form3(Program& program);
+    ~Form3() override;
 
     void Form_Load();
     // Ends the program; other windows' closing steps do not run.
     void Form_Unload();
+    // The program ends: the tray icon goes.
+    void Form_Terminate();
+
+    // Puts up the tray icon, and takes it away; taking away an icon that is
+    // gone is harmless.
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    // An event of the tray icon, by its code.
+    void TrayIcon_Callback(std::uint32_t code);
 
     // Starts the accepted update's download; the program ends inside it.
     void DownloaderTimer_Timer();
@@ -36,11 +51,18 @@ public:
 
     QTimer DownloaderTimer;
 
+    // The tray icon's record, filled once, and its popup menu.
+    NotifyIconData nid;
+    std::unique_ptr<TrayMenu> mnuPopup;
+
     // Whether Reminders was read from RemindMe.dsl in this run; only then may
     // an ending write it back.
     bool remindersLoaded = false;
     // Writes the reminder store to RemindMe.dsl, when it was loaded.
     void SaveReminders();
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     // False when no schedule answer came; the error page then stays.

@@ -7,6 +7,7 @@ class Http;
 class Instance;
 class MessageBox;
 class Shell;
+class TrayIcon;
 class WindowEffects;
 
 // The outside services the windows reach, handed over at start: the real ones
@@ -20,4 +21,5 @@ struct Services {
     MessageBox& messageBox;
     WindowEffects& windowEffects;
     AutoStart& autoStart;
+    TrayIcon& trayIcon;
 };

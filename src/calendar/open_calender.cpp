@@ -1,18 +1,17 @@
 #include "calendar/open_calender.h"
 
+#include "app/program.h"
+#include "calendar/form4.h"
+
 namespace CalenderParsing {
 
-namespace {
-std::string lastSelector;
-}
-
-void OpenCalender(Program&, const std::string& selector) {
-    // Will build the day texts of the selected group(s) into Form4 and show it.
-    lastSelector = selector;
-}
-
-const std::string& lastOpenCalenderSelector() {
-    return lastSelector;
+void OpenCalender(Program& program, const std::string& selector) {
+    Form4& calendar = program.form4();
+    CalendarPage page = calendar.page();
+    OpenCalender(page, program.groupTables(), selector);
+    calendar.showPage(page);
+    calendar.show();
+    calendar.raise();
 }
 
 } // namespace CalenderParsing

@@ -8,10 +8,7 @@ namespace CalenderParsing {
 
 // Fills the June calendar with the matches of the group the selector names
 // ("(group a)", any letter case) or, for any other text, of all groups, and
-// shows the calendar window.
+// shows the calendar window, loading it first when needed.
 void OpenCalender(Program& program, const std::string& selector);
-
-// The selector of the latest call, until the calendar window exists to show it.
-const std::string& lastOpenCalenderSelector();
 
 } // namespace CalenderParsing

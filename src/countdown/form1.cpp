@@ -245,7 +245,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::CloseButton_Click() {
-    // The tray icon is removed here once the program has one.
+    if (Form3* controller = program_.loadedForm3()) {
+        controller->RemoveTrayIcon();
+    }
     Form_Unload();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,9 @@ public:
     virtual std::optional<std::string> getText(const std::string& url) = 0;
     // The body of a successful answer, byte for byte; nothing otherwise.
     virtual std::optional<std::string> getBytes(const std::string& url) = 0;
+    // The same as getBytes, but returns at once; `done` gets the answer later.
+    virtual void getBytesLater(const std::string& url,
+                               std::function<void(std::optional<std::string>)> done) = 0;
     // Whether a request is still under way.
     virtual bool stillExecuting() const = 0;
 };

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
+
 namespace {
 
 constexpr int maxRedirects = 5;
@@ -46,11 +48,32 @@ std::optional<std::string> QtHttp::getBytes(const std::string& url) {
     return get(url, bytes_, false);
 }
 
+void QtHttp::getBytesLater(const std::string& url, Done done) {
+    start(url, bytes_, false, std::move(done));
+}
+
 std::optional<std::string> QtHttp::get(const std::string& address, const Limits& limits,
                                        bool acceptErrorPages) {
+    std::optional<std::string> answer;
+    bool finished = false;
+    QEventLoop loop;
+    start(address, limits, acceptErrorPages, [&](std::optional<std::string> body) {
+        answer = std::move(body);
+        finished = true;
+        loop.quit();
+    });
+    if (!finished) {
+        loop.exec();
+    }
+    return answer;
+}
+
+void QtHttp::start(const std::string& address, const Limits& limits, bool acceptErrorPages,
+                   Done done) {
     const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
     if (!isWebUrl(url)) {
-        return std::nullopt;
+        done(std::nullopt);
+        return;
     }
     QNetworkRequest request(url);
     request.setMaximumRedirectsAllowed(maxRedirects);
@@ -60,46 +83,45 @@ std::optional<std::string> QtHttp::get(const std::string& address, const Limits&
 
     ++executing_;
     QNetworkReply* reply = manager_.get(request);
-    QByteArray body;
-    bool tooLarge = false;
-    bool late = false;
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
+    struct Transfer {
+        QByteArray body;
+        bool tooLarge = false;
+        bool late = false;
+    };
+    auto transfer = std::make_shared<Transfer>();
+    // The deadline goes with the reply.
+    auto* deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
 
-    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
-        body += reply->readAll();
-        if (body.size() > limits.maxBytes) {
-            tooLarge = true;
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [=] {
+        transfer->body += reply->readAll();
+        if (transfer->body.size() > limits.maxBytes) {
+            transfer->tooLarge = true;
             reply->abort();
         }
     });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64, qint64 total) {
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [=](qint64, qint64 total) {
         // An announced size over the cap is refused before it arrives.
-        if (total > limits.maxBytes && !tooLarge) {
-            tooLarge = true;
+        if (total > limits.maxBytes && !transfer->tooLarge) {
+            transfer->tooLarge = true;
             reply->abort();
         }
     });
-    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
-        late = true;
+    QObject::connect(deadline, &QTimer::timeout, reply, [=] {
+        transfer->late = true;
         reply->abort();
     });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    deadline.start(limits.deadlineMs);
-    if (!reply->isFinished()) {
-        loop.exec();
-    }
-    deadline.stop();
-    if (reply->isOpen()) {
-        body += reply->readAll();
-    }
-    const bool whole = !tooLarge && !late && body.size() <= limits.maxBytes &&
-                       completeAnswer(*reply, acceptErrorPages);
-    reply->deleteLater();
-    --executing_;
-    if (!whole) {
-        return std::nullopt;
-    }
-    return body.toStdString();
+    QObject::connect(reply, &QNetworkReply::finished, reply, [=, this, done = std::move(done)] {
+        deadline->stop();
+        if (reply->isOpen()) {
+            transfer->body += reply->readAll();
+        }
+        const bool whole = !transfer->tooLarge && !transfer->late &&
+                           transfer->body.size() <= limits.maxBytes &&
+                           completeAnswer(*reply, acceptErrorPages);
+        reply->deleteLater();
+        --executing_;
+        done(whole ? std::optional<std::string>(transfer->body.toStdString()) : std::nullopt);
+    });
+    deadline->start(limits.deadlineMs);
 }

@@ -23,9 +23,15 @@ public:
 
     std::optional<std::string> getText(const std::string& url) override;
     std::optional<std::string> getBytes(const std::string& url) override;
+    void getBytesLater(const std::string& url,
+                       std::function<void(std::optional<std::string>)> done) override;
     bool stillExecuting() const override { return executing_ > 0; }
 
 private:
+    using Done = std::function<void(std::optional<std::string>)>;
+    // Starts a request; `done` runs once with the answer, possibly before
+    // this returns.
+    void start(const std::string& url, const Limits& limits, bool acceptErrorPages, Done done);
     std::optional<std::string> get(const std::string& url, const Limits& limits,
                                    bool acceptErrorPages);
 

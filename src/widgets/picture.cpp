@@ -14,3 +14,20 @@ QPixmap picture(const QString& name) {
     renderer.render(&painter);
     return pixmap;
 }
+
+QIcon iconPicture(const QString& name) {
+    QSvgRenderer renderer(":/" + name);
+    QIcon icon;
+    if (!renderer.isValid()) {
+        return icon;
+    }
+    for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}

@@ -41,3 +41,22 @@ def settle(size):
         time.sleep(0.3)
         return before[2:] == size and geometry() == before
     harness.wait_for(still, what=f"the bar at rest at {size}")
+
+
+def open_widened_panel(run, keys, name):
+    """Searches the bar for a team by typing `keys` until it completes to
+    `name`, opens its panel and widens it; returns the panel."""
+    bar = run.window("Countdown")
+    settle((186, 30))
+    click((155, 15))  # the expand button: the search view
+    click((70, 15))  # into the box
+    harness.wait_for(lambda: box_text(bar) == "", what="the empty search box")
+    type_keys(keys)
+    harness.wait_for(lambda: box_text(bar) == name, what="the completed name")
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    panel = run.window("Team")
+    harness.wait_for(lambda: any(text.startswith("Playing at ") for text, _ in run.labels(panel)),
+                     what="the next match")
+    click((167, 24), title="Team")  # the arrow widens it
+    harness.wait_for(lambda: geometry("Team")[2] == 348, what="the widened panel")
+    return panel

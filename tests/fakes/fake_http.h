@@ -17,6 +17,10 @@ public:
     std::optional<std::string> getBytes(const std::string& url) override {
         return answer(url, byteAnswers);
     }
+    void getBytesLater(const std::string& url,
+                       std::function<void(std::optional<std::string>)> done) override {
+        done(answer(url, byteAnswers));
+    }
     // Every request is over when it returns, as with the real one.
     bool stillExecuting() const override { return false; }
 

@@ -8,6 +8,7 @@
 #include "fakes/fake_instance.h"
 #include "fakes/fake_message_box.h"
 #include "fakes/fake_shell.h"
+#include "fakes/fake_tray_icon.h"
 #include "fakes/fake_window_effects.h"
 
 // A program wired to fake services, for window tests; ending it only
@@ -21,7 +22,8 @@ struct TestProgram {
     FakeMessageBox messageBox;
     FakeWindowEffects windowEffects;
     FakeAutoStart autoStart;
-    Program program{
-        Services{clock, files, instance, shell, http, messageBox, windowEffects, autoStart},
-        nullptr};
+    FakeTrayIcon trayIcon;
+    Program program{Services{clock, files, instance, shell, http, messageBox, windowEffects,
+                             autoStart, trayIcon},
+                    nullptr};
 };

@@ -1,5 +1,5 @@
 #include "build_config.h"
-#include "calendar/open_calender.h"
+#include "calendar/form4.h"
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
 #include "reminders/add_reminder.h"
@@ -217,9 +217,10 @@ TEST_F(PanelTest, TheButtonsHandTheMatchOn) {
               "09/06/2006\r\n18:00|Costa rica|Germany (group a)");
 
     QTest::mouseClick(panel.GroupCalender, Qt::LeftButton);
-    EXPECT_EQ(CalenderParsing::lastOpenCalenderSelector(), "(group a)");
+    ASSERT_NE(test.program.loadedForm4(), nullptr);
+    EXPECT_EQ(test.program.loadedForm4()->windowTitle(), "June - Group A Calender");
     QTest::mouseClick(panel.Calender, Qt::LeftButton);
-    EXPECT_EQ(CalenderParsing::lastOpenCalenderSelector(), "Kim Dale");
+    EXPECT_EQ(test.program.loadedForm4()->windowTitle(), "June - All Groups Calender");
 
     QTest::mousePress(panel.TeamNews, Qt::LeftButton);
     EXPECT_TRUE(panel.TeamNewsOver->isVisible());
