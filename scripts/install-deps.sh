@@ -13,6 +13,7 @@ packages=(
     faketime libfaketime                         # moving the clock
     iproute2                                     # a private loopback for each end-to-end test
     dbus at-spi2-core python3-pyatspi            # reading the windows back in end-to-end tests
+    desktop-file-utils                           # checking the autostart entry as the desktop reads it
     trayer                                       # a notification area for the tray icon's end-to-end test
     librsvg2-bin                                 # the icon's bitmap sizes, drawn from its SVG
     dpkg-dev file                                # the Debian package (cpack, dpkg-shlibdeps)

@@ -62,14 +62,15 @@ void Form1::createElements() {
                                                120, 0, 2100, 255);
     NextMatch =
         makeLabel<CaptionLabel>(this, "NextMatch", "~Match~", matchLook, 120, 195, 1935, 255);
-    // A right click on the texts reaches the bar's face beneath them.
-    CountdownDisplay->setAttribute(Qt::WA_TransparentForMouseEvents);
-    NextMatch->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     DateSearch = new QLineEdit(placeholder, this);
     DateSearch->setObjectName("DateSearch");
     placeTwips(DateSearch, 240, 75, 1755, 300);
     DateSearch->setStyleSheet(placeholderLook);
+    DateSearch->home(false);
+    // Only a click gives the box the focus (not the bar turning active), so
+    // the prompt stays until the user clicks into it.
+    DateSearch->setFocusPolicy(Qt::ClickFocus);
     DateSearch->hide();
 
     SearchButton = makeHotArea(this, "SearchButton", 2055, 0, 510, 450);

@@ -41,6 +41,8 @@ void Form1::DateSearch_GotFocus() {
 void Form1::DateSearch_LostFocus() {
     DateSearch->setStyleSheet(placeholderLook);
     DateSearch->setText(placeholder);
+    // The prompt reads from its start, however narrow the box.
+    DateSearch->home(false);
 }
 
 void Form1::DateSearch_Change() {
@@ -63,6 +65,9 @@ void Form1::DateSearch_KeyPress(int keyAscii) {
 }
 
 void Form1::showCountdownView() {
+    // The box gives Qt's focus up as well: a hidden box that kept it would
+    // see no got-focus when it is next clicked.
+    DateSearch->clearFocus();
     DateSearch->hide();
     // A hidden box has lost the focus, even where no focus event said so
     // (the bar was not the active window).
@@ -78,9 +83,6 @@ void Form1::showSearchView() {
     DateSearch->show();
     CountdownDisplay->hide();
     NextMatch->hide();
-    // The box is the bar's only place for keys: typing goes there at once.
-    activateWindow();
-    DateSearch->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::ExpandButton_Click() {

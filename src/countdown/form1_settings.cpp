@@ -5,6 +5,9 @@
 #include "settings/toggle_captions.h"
 #include "widgets/button_label.h"
 #include "widgets/caption_label.h"
+#include "widgets/hot_area.h"
+
+#include <QMouseEvent>
 
 using form1::enable;
 
@@ -32,6 +35,14 @@ void Form1::AutoComplete_Click() {
 void Form1::Image1_MouseDown(Qt::MouseButton button) {
     if (button == Qt::RightButton) {
         startSettingsOpen();
+    }
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    // The day counter and the match line let presses through to the face
+    // beneath them (they take the mouse only to show their tooltips).
+    if (Image1->geometry().contains(event->position().toPoint())) {
+        Image1_MouseDown(event->button());
     }
 }
 

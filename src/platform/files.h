@@ -16,6 +16,7 @@ public:
     virtual std::optional<std::string> read(const std::string& path) const = 0;
     virtual bool write(const std::string& path, const std::string& contents) = 0;
     virtual bool remove(const std::string& path) = 0;
+    // Hides the file from the user's file manager.
     virtual bool setHidden(const std::string& path) = 0;
 
     // The folder the program keeps its files in, without a trailing
@@ -25,8 +26,8 @@ public:
     // Where a download goes: the program folder when that is the executable's,
     // otherwise the user's download folder.
     virtual std::string downloadFolder() const = 0;
-    // The running executable, with its folder.
-    virtual std::string executablePath() const = 0;
     // The executable's file name without its folder (and without an extension).
     virtual std::string executableBaseName() const = 0;
+    // The running executable's own full path, extension and all.
+    virtual std::string executablePath() const = 0;
 };

@@ -113,9 +113,31 @@ bool LocalFiles::remove(const std::string& path) {
     return fs::remove(path, error);
 }
 
-bool LocalFiles::setHidden(const std::string&) {
-    // Linux has no hidden attribute; a file is hidden by its name alone.
-    return true;
+bool LocalFiles::setHidden(const std::string& path) {
+    // Linux has no hidden attribute: file managers hide the names listed,
+    // one a line, in the folder's ".hidden".
+    const fs::path file(path);
+    const std::string name = file.filename().string();
+    const std::string listing = (file.parent_path() / ".hidden").string();
+    const std::optional<std::string> names = read(listing);
+    if (!names && exists(listing)) {
+        return false; // a listing we cannot read is not ours to replace
+    }
+    std::string updated = names.value_or("");
+    std::istringstream lines(updated);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line == name) {
+            return true;
+        }
+    }
+    if (!updated.empty() && updated.back() != '\n') {
+        updated += '\n';
+    }
+    updated += name + '\n';
+    return write(listing, updated);
 }
 
 std::string LocalFiles::programFolder() const {

@@ -9,7 +9,11 @@ void placeTwips(QWidget* element, int left, int top, int width, int height) {
                          twipsToPixels(height));
 }
 
-TwipsWindow::TwipsWindow(QWidget* parent) : QWidget(parent) {}
+TwipsWindow::TwipsWindow(QWidget* parent) : QWidget(parent) {
+    // The user glances at these windows while working in another program:
+    // their tooltips must not wait for them to be the active window.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+}
 
 void TwipsWindow::setTwipsGeometry(const TwipsRect& geometry) {
     geometry_ = geometry;

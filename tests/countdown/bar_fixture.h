@@ -2,6 +2,7 @@
 
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
+#include "widgets/hot_area.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -40,13 +41,28 @@ protected:
         return ticks;
     }
 
-    // The bar in its search view with an empty, focused box.
+    // The search view, clicked into as a user does.
     static void startSearch(Form1& bar) {
-        bar.ExpandButton_Click();
-        bar.DateSearch_GotFocus();
+        QTest::mouseClick(bar.ExpandButton, Qt::LeftButton);
+        clickIntoBox(bar);
+    }
+
+    // The click makes the bar the active window, as the desktop does.
+    static void clickIntoBox(Form1& bar) {
+        bar.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&bar));
+        QTest::mouseClick(bar.DateSearch, Qt::LeftButton);
+    }
+
+    // The user turns to another program.
+    void activateOther() {
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     }
 
     static void type(Form1& bar, const QString& keys) { QTest::keyClicks(bar.DateSearch, keys); }
 
     TestProgram test;
+    QWidget other;
 };

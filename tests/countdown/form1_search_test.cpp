@@ -16,8 +16,11 @@ using SearchBox = BarTest;
 
 TEST_F(SearchBox, ExpandSwitchesViewsAndHandsTheTextAsTypedToThePanel) {
     Form1& bar = loadOpen("[AutoComplete No]");
+    activateOther();
+    QTest::mouseClick(bar.ExpandButton, Qt::LeftButton);
+    EXPECT_TRUE(other.isActiveWindow()) << "the view switch takes no focus";
     EXPECT_EQ(bar.DateSearch->text(), "Search for a team...");
-    startSearch(bar);
+    clickIntoBox(bar);
     EXPECT_TRUE(shown(bar.DateSearch));
     EXPECT_FALSE(shown(bar.CountdownDisplay) || shown(bar.NextMatch));
     EXPECT_EQ(bar.DateSearch->text(), "");
@@ -44,6 +47,7 @@ TEST_F(SearchBox, ExpandSwitchesViewsAndHandsTheTextAsTypedToThePanel) {
 
     // Back to the search view: the panel goes at once.
     bar.ExpandButton_Click();
+    EXPECT_EQ(bar.DateSearch->text(), "Search for a team...");
     EXPECT_EQ(test.program.loadedForm2(), nullptr);
     EXPECT_EQ(bar.Form2Vis, 0);
     EXPECT_EQ(bar.FormTwoHWND, 0);

@@ -5,6 +5,8 @@
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 
+#include <QToolTip>
+
 #include <tuple>
 #include <vector>
 
@@ -147,7 +149,9 @@ TEST_F(BarBehaviour, SettingsStripSlidesAndStartingOneSlideStopsTheOther) {
     Form1& bar = loadOpen();
     QTest::mouseClick(bar.Image1, Qt::LeftButton);
     EXPECT_FALSE(bar.SettingsOpen.isActive());
-    QTest::mousePress(bar.Image1, Qt::RightButton);
+    // A right click on the day counter reaches the face beneath it.
+    QTest::mouseClick(bar.windowHandle(), Qt::RightButton, {},
+                      bar.CountdownDisplay->geometry().center());
     EXPECT_TRUE(bar.SettingsOpen.isActive());
     EXPECT_EQ(tickUntilStopped(bar.SettingsOpen, [&] { bar.SettingsOpen_Timer(); }), 94);
     EXPECT_EQ(bar.twipsGeometry().width, 5580);
@@ -178,4 +182,16 @@ TEST_F(BarBehaviour, TogglesFlipOnTheLeftButtonAndSaveNothingYet) {
     EXPECT_FALSE(bar.SettingsOpen.isActive());
     EXPECT_EQ(test.files.writes, 0) << "saved only at unload";
     EXPECT_TRUE(test.autoStart.calls.empty());
+}
+
+TEST_F(BarBehaviour, TheDayCounterShowsItsTooltipWhileAnotherProgramIsActive) {
+    Form1& bar = loadOpen();
+    bar.Timer1_Timer();
+    activateOther();
+    // The mouse comes in over the grip and comes to rest on the counter.
+    for (const QPoint at : {QPoint(1, 1), bar.CountdownDisplay->geometry().center()}) {
+        QTest::mouseMove(bar.windowHandle(), at);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    EXPECT_EQ(QToolTip::text(), bar.CountdownDisplay->toolTip());
 }

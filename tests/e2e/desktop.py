@@ -5,8 +5,10 @@ import time
 
 import harness
 
-# Element centres on the bar, in pixels from its top left corner.
-EXPAND, CLOSE, FACE = (155, 15), (173, 14), (60, 8)
+# The bar's expand button and search box, from its top left corner.
+EXPAND, SEARCH_BOX = (155, 15), (74, 15)
+# The bar's strip toggles, close button and face.
+CLOSE, FACE = (173, 14), (60, 8)
 ANIMATED, AUTO_LOAD, AUTO_COMPLETE = (220, 8), (300, 8), (240, 23)
 
 
@@ -30,8 +32,18 @@ def type_keys(keys):
 
 
 def box_text(bar):
+    """The text of the bar's search box while it is on show, else None."""
     texts = (bar.getChildAtIndex(i) for i in range(bar.childCount))
-    return next((c.queryText().getText(0, -1) for c in texts if c.getRoleName() == "text"), None)
+    return next((c.queryText().getText(0, -1) for c in texts
+                 if c.getRoleName() == "text" and harness._showing(c)), None)
+
+
+def start_search(bar):
+    """Opens the search view, which shows the prompt, and clicks into the box."""
+    click(EXPAND)
+    harness.wait_for(lambda: box_text(bar) == "Search for a team...", what="the prompt")
+    click(SEARCH_BOX)
+    harness.wait_for(lambda: box_text(bar) == "", what="the empty search box")
 
 
 def settle(size):
@@ -48,9 +60,7 @@ def open_widened_panel(run, keys, name):
     `name`, opens its panel and widens it; returns the panel."""
     bar = run.window("Countdown")
     settle((186, 30))
-    click((155, 15))  # the expand button: the search view
-    click((70, 15))  # into the box
-    harness.wait_for(lambda: box_text(bar) == "", what="the empty search box")
+    start_search(bar)
     type_keys(keys)
     harness.wait_for(lambda: box_text(bar) == name, what="the completed name")
     subprocess.run(["xdotool", "key", "Return"], check=True)

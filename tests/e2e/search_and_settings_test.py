@@ -9,7 +9,7 @@ import tempfile
 
 import harness
 from desktop import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, CLOSE, EXPAND, FACE, box_text, click,
-                     geometry, settle, type_keys)
+                     geometry, settle, start_search, type_keys)
 
 
 def test(binary):
@@ -29,8 +29,7 @@ def test(binary):
 def first_minutes(run):
     bar = run.window("Countdown")
     settle((186, 30))
-    click(EXPAND)
-    harness.wait_for(lambda: box_text(bar) == "", what="the empty search box")
+    start_search(bar)
     type_keys("a")
     harness.wait_for(lambda: ("Did you mean Angola?", "") in run.labels(bar),
                      what="the offer of Angola")

@@ -1,5 +1,6 @@
 #include "fakes/fake_files.h"
 
+#include "common/program_path.h"
 #include "common/text_search.h"
 
 #include <algorithm>
@@ -36,4 +37,8 @@ bool FakeFiles::remove(const std::string& path) {
 bool FakeFiles::setHidden(const std::string& path) {
     hidden[path] = true;
     return true;
+}
+
+std::string FakeFiles::executablePath() const {
+    return programFilePath(folder, baseName + extension);
 }

@@ -16,14 +16,15 @@ public:
     bool setHidden(const std::string& path) override;
     std::string programFolder() const override { return folder; }
     std::string downloadFolder() const override { return downloads; }
-    std::string executablePath() const override { return folder + "/" + baseName; }
     std::string executableBaseName() const override { return baseName; }
+    std::string executablePath() const override;
 
     std::map<std::string, std::string> contents;
     std::map<std::string, bool> hidden;
     std::string folder = "/app";
     std::string downloads = "/app";
     std::string baseName = "kickoff-clock";
+    std::string extension; // of the executable's file name
     bool failWrites = false;
     int writes = 0;
 };

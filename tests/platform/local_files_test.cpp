@@ -68,3 +68,12 @@ TEST_F(LocalFilesTest, FindsANameInAnyLetterCaseAndDeletes) {
     EXPECT_FALSE(files_.existsIgnoringCase(path("desktop.ini")));
     EXPECT_FALSE(files_.remove(path("Desktop.INI")));
 }
+
+TEST_F(LocalFilesTest, HidingListsTheNameOnceInTheFoldersHiddenFile) {
+    ASSERT_TRUE(files_.write(path(".hidden"), "notes.txt\r\nold"));
+    for (const char* name : {"desktop.ini", "desktop.ini", "notes.txt"}) {
+        EXPECT_TRUE(files_.setHidden(path(name)));
+    }
+    EXPECT_EQ(files_.read(path(".hidden")), "notes.txt\r\nold\ndesktop.ini\n");
+    EXPECT_EQ(entries(), 1);
+}

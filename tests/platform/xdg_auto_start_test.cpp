@@ -1,3 +1,4 @@
+#include "fakes/fake_files.h"
 #include "platform/local_files.h"
 #include "platform/xdg_auto_start.h"
 
@@ -5,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -46,6 +48,7 @@ TEST(XdgAutoStart, SetsTheSystemEntryAndClearsBoth) {
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     EXPECT_TRUE(entry.readAll().contains(
         "\nExec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n"));
+    EXPECT_EQ(QProcess::execute("desktop-file-validate", {folders.systemEntry()}), 0);
 
     // An entry the user's folder still holds from earlier goes as well.
     QFile stray(folders.userEntry());
@@ -68,4 +71,15 @@ TEST(XdgAutoStart, FallsBackToTheUsersFolder) {
     EXPECT_TRUE(QFile::exists(folders.userEntry()));
     autoStart.clear();
     EXPECT_FALSE(QFile::exists(folders.userEntry()));
+}
+
+TEST(XdgAutoStart, TheEntryRunsTheExecutableByItsOwnName) {
+    XdgFolders folders;
+    FakeFiles files;
+    files.folder = "/opt/k c%";
+    files.extension = ".bin";
+    XdgAutoStart::fromStandardLocations(files).set();
+    ASSERT_EQ(files.contents.size(), 1u);
+    EXPECT_NE(files.contents.begin()->second.find("\nExec=\"/opt/k c%%/kickoff-clock.bin\"\n"),
+              std::string::npos);
 }
