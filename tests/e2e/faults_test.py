@@ -44,7 +44,7 @@ def bar_within_bound(binary, label, site, expected_requests):
         assert [w.name for w in run.windows()] == ["Countdown"], label
         assert elapsed < START_BOUND, f"{label}: the bar took {elapsed:.1f} s"
         written = set(os.listdir(run.folder)) - {os.path.basename(run.executable)}
-        assert written == {"desktop.ini"}, (label, written)
+        assert written == {"desktop.ini", ".hidden"}, (label, written)
         assert set(server.requests()) == expected_requests, (label, server.requests())
 
 
@@ -60,7 +60,7 @@ def failed_download(binary, rule, earlier):
         run.press(run.window("Kickoff Clock", timeout=30), "OK")
         assert run.process.wait(timeout=15) == 0, rule
         left = {n: harness.read(run.path(n)) for n in os.listdir(run.folder)
-                if n not in (os.path.basename(run.executable), "desktop.ini")}
+                if n not in (os.path.basename(run.executable), "desktop.ini", ".hidden")}
         assert left == files, (rule, left.keys())  # no archive, no temporary file
         assert run.opened() == [], (rule, run.opened())
 

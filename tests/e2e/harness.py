@@ -32,12 +32,17 @@ def main(test, private_network=False):
             command = _LOOPBACK_UP + command
         sys.exit(_rerun(command, "display"))
     if stage == "display":
+        # A runtime folder of its own: tests running side by side on the same
+        # display number (each in its own network) must not share the
+        # accessibility bus's socket, which lives there.
+        os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp(prefix="kc-runtime-")
         display = _start_display()
         try:
             sys.exit(_rerun(["dbus-run-session", "--", sys.executable] + sys.argv, "inside"))
         finally:
             display.terminate()
             display.wait()
+            shutil.rmtree(os.environ["XDG_RUNTIME_DIR"], ignore_errors=True)
     binary = os.path.abspath(sys.argv[1])
     try:
         # The accessibility bus must answer before the program starts.

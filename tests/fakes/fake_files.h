@@ -3,6 +3,7 @@
 #include "platform/files.h"
 
 #include <map>
+#include <set>
 #include <string>
 
 // An in-memory program folder at /app.
@@ -21,6 +22,7 @@ public:
 
     std::map<std::string, std::string> contents;
     std::map<std::string, bool> hidden;
+    std::set<std::string> unreadable; // there, but reading fails (a folder, no permission)
     std::string folder = "/app";
     std::string downloads = "/app";
     std::string baseName = "kickoff-clock";
