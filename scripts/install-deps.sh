@@ -16,6 +16,9 @@ packages=(
     dbus at-spi2-core python3-pyatspi            # reading the windows back in end-to-end tests
     desktop-file-utils                           # checking the autostart entry as the desktop reads it
     trayer                                       # a notification area for the tray icon's end-to-end test
+    librsvg2-bin                                 # the icon's bitmap sizes, drawn from its SVG
+    dpkg-dev file                                # the Debian package (cpack, dpkg-shlibdeps)
+    lintian desktop-file-utils appstream         # checking the package, desktop entry and AppStream data
 )
 
 missing=()

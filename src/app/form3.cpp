@@ -157,7 +157,7 @@ void Form3::DownloadUpdate(const std::string& URL) {
     Services& services = program_.services();
     const auto archive = services.http.getBytes(URL);
     const std::string path =
-        programFilePath(services.files.programFolder(), UpdateTexts::archiveName);
+        programFilePath(services.files.downloadFolder(), UpdateTexts::archiveName);
     // Half an archive is worse than none: only a whole one is written, and
     // an earlier one stays as it was otherwise.
     if (archive && services.files.write(path, *archive)) {

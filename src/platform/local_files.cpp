@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,6 +62,13 @@ void syncFolderOf(const std::string& path) {
 
 } // namespace
 
+LocalFiles::LocalFiles() {
+    const std::string folder = runningExecutable().parent_path().string();
+    folders_ = {folder, folder};
+}
+
+LocalFiles::LocalFiles(FileFolders folders) : folders_(std::move(folders)) {}
+
 bool LocalFiles::exists(const std::string& path) const {
     std::error_code error;
     return fs::exists(path, error);
@@ -97,6 +105,12 @@ std::optional<std::string> LocalFiles::read(const std::string& path) const {
 }
 
 bool LocalFiles::write(const std::string& path, const std::string& contents) {
+    // The user's folders may not be there yet at the first start.
+    const fs::path folder = fs::path(path).parent_path();
+    if (folder == folders_.program || folder == folders_.downloads) {
+        std::error_code error;
+        fs::create_directories(folder, error);
+    }
     // A temporary file beside the target, then one rename over it: readers
     // see the old file or the new one, never a part of either.
     std::string temporary = path + ".XXXXXX";
@@ -148,13 +162,17 @@ bool LocalFiles::setHidden(const std::string& path) {
 }
 
 std::string LocalFiles::programFolder() const {
-    return runningExecutable().parent_path().string();
+    return folders_.program;
 }
 
-std::string LocalFiles::executableBaseName() const {
-    return runningExecutable().stem().string();
+std::string LocalFiles::downloadFolder() const {
+    return folders_.downloads;
 }
 
 std::string LocalFiles::executablePath() const {
     return runningExecutable().string();
+}
+
+std::string LocalFiles::executableBaseName() const {
+    return runningExecutable().stem().string();
 }

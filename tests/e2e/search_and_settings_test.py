@@ -8,11 +8,8 @@ import subprocess
 import tempfile
 
 import harness
-from desktop import EXPAND, box_text, click, geometry, settle, start_search, type_keys
-
-# Element centres on the bar, in pixels from its top left corner.
-CLOSE, FACE = (173, 14), (60, 8)
-ANIMATED, AUTO_LOAD, AUTO_COMPLETE = (220, 8), (300, 8), (240, 23)
+from desktop import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, CLOSE, EXPAND, FACE, box_text, click,
+                     geometry, settle, start_search, type_keys)
 
 
 def test(binary):
