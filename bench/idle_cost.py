@@ -9,12 +9,14 @@ them again, and reports wake-ups per second and CPU % of one core. Several
 runs; the medians are printed.
 
     bench/idle_cost.py BUILD_DIR [--runs 5] [--seconds 20] [--settle 3] [--tray] [--calendar]
+                        [--reminders N]
 
 --tray puts a notification area (trayer) on the display, so the bar's tray
 icon is shown and counted.
 With --calendar the bar runs on 1 June 2006 against the loopback site, and
 the measurement starts once Germany's group calendar and the match day window
 of day 9 are open, the mouse off every window.
+With --reminders the program folder holds a store of N reminder lines.
 """
 
 import argparse
@@ -26,6 +28,8 @@ import subprocess
 import sys
 import tempfile
 import time
+
+from reminder_store import write_store
 
 _INSIDE = "KICKOFF_BENCH_INSIDE"
 _E2E = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e")
@@ -103,7 +107,7 @@ def open_calendar():
     subprocess.run(["xdotool", "mousemove", "1279", "799"], check=True)
 
 
-def one_run(build, seconds, settle, calendar):
+def one_run(build, seconds, settle, calendar, reminders):
     folder = tempfile.mkdtemp(prefix="kc-bench-")
     processes = {}
     site = None
@@ -112,6 +116,7 @@ def one_run(build, seconds, settle, calendar):
             sys.path.insert(0, _E2E)
             from loopback import LoopbackSite
             site = LoopbackSite()
+        write_store(folder, reminders)
         processes["bar"] = start_bar(os.path.join(build, "src", "kickoff-clock"), folder,
                                      "2006-06-01 10:00:00" if calendar else None)
         if calendar:
@@ -155,6 +160,8 @@ def main():
     parser.add_argument("--tray", action="store_true", help="measure with a notification area")
     parser.add_argument("--calendar", action="store_true",
                         help="measure with the calendar and the match day window open")
+    parser.add_argument("--reminders", type=int, default=0,
+                        help="start with a store of this many reminders, none due")
     args = parser.parse_args()
 
     if os.environ.get(_INSIDE) != "1":
@@ -171,7 +178,8 @@ def main():
         time.sleep(1)
     runs = []
     for number in range(1, args.runs + 1):
-        result = one_run(os.path.abspath(args.build), args.seconds, args.settle, args.calendar)
+        result = one_run(os.path.abspath(args.build), args.seconds, args.settle, args.calendar,
+                         args.reminders)
         runs.append(result)
         print(f"run {number}: " + ", ".join(f"{name} {rate:.2f} wake-ups/s {cpu:.3f}% CPU"
                                              for name, (rate, cpu) in result.items()),

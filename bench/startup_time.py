@@ -2,14 +2,16 @@
 """Start-up time to the bar: with the maker's site up, refusing connections,
 and accepting but never answering. Prints the median of several runs each.
 
-  bench/startup_time.py build/src/kickoff-clock [runs]
+  bench/startup_time.py build/src/kickoff-clock [runs] [--reminders N] [--site-up-only]
 
 The program runs from a temporary folder under Xvfb, in a network namespace
 of its own where the machine allows it (so the site's fixed port is ours);
 the time runs from starting the process to its "Countdown" window being
 mapped (polled with xdotool every 10 ms). The program must be built with
-the default site address (port 8006)."""
+the default site address (port 8006). With --reminders the program folder
+holds a store of N reminder lines (270000 make about 10 MB)."""
 
+import argparse
 import os
 import shutil
 import statistics
@@ -17,6 +19,8 @@ import subprocess
 import sys
 import tempfile
 import time
+
+from reminder_store import write_store
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SERVER = os.path.join(HERE, "..", "tests", "fixtures", "loopback_site.py")
@@ -41,10 +45,11 @@ def bar_shown(pid):
     return found.returncode == 0 and found.stdout.strip() != ""
 
 
-def one_run(binary):
+def one_run(binary, reminders):
     folder = tempfile.mkdtemp(prefix="kc-bench-")
     executable = os.path.join(folder, os.path.basename(binary))
     shutil.copy2(binary, executable)
+    write_store(folder, reminders)
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")
     started = time.monotonic()
     process = subprocess.Popen([executable], cwd="/", env=env,
@@ -61,7 +66,7 @@ def one_run(binary):
         shutil.rmtree(folder, ignore_errors=True)
 
 
-def measure(binary, runs, label, server_args):
+def measure(binary, runs, reminders, label, server_args):
     server = None
     if server_args is not None:
         server = subprocess.Popen([sys.executable, SERVER, "--site-root", SITE, "--log",
@@ -70,8 +75,8 @@ def measure(binary, runs, label, server_args):
         if not server.stdout.readline().startswith("READY"):
             raise RuntimeError("the loopback site did not start")
     try:
-        one_run(binary)  # warms the caches; not counted
-        times = [one_run(binary) for _ in range(runs)]
+        one_run(binary, reminders)  # warms the caches; not counted
+        times = [one_run(binary, reminders) for _ in range(runs)]
     finally:
         if server:
             server.terminate()
@@ -83,11 +88,17 @@ def measure(binary, runs, label, server_args):
 def main():
     if os.environ.get(INSIDE) != "1":
         relaunch()
-    binary = os.path.abspath(sys.argv[1])
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 7
-    measure(binary, runs, "site up", [])
-    measure(binary, runs, "site refusing", None)
-    measure(binary, runs, "site silent", ["--site-rule", "*=silent"])
+    parser = argparse.ArgumentParser()
+    parser.add_argument("binary")
+    parser.add_argument("runs", type=int, nargs="?", default=7)
+    parser.add_argument("--reminders", type=int, default=0)
+    parser.add_argument("--site-up-only", action="store_true")
+    args = parser.parse_args()
+    binary = os.path.abspath(args.binary)
+    measure(binary, args.runs, args.reminders, "site up", [])
+    if not args.site_up_only:
+        measure(binary, args.runs, args.reminders, "site refusing", None)
+        measure(binary, args.runs, args.reminders, "site silent", ["--site-rule", "*=silent"])
 
 
 if __name__ == "__main__":

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins     # Qt 6 and its X11 platform plugin
     fonts-liberation fontconfig                  # Arial-compatible fonts for the labels
     libgtest-dev libgmock-dev libbenchmark-dev   # tests and benchmarks
+    clang libclang-rt-14-dev                     # fuzz targets (libFuzzer, sanitizers)
     clang-format                                 # the format check
     python3 xvfb xauth xdotool imagemagick       # end-to-end runs and screenshots
     faketime libfaketime                         # moving the clock
@@ -15,6 +16,9 @@ packages=(
     dbus at-spi2-core python3-pyatspi            # reading the windows back in end-to-end tests
     desktop-file-utils                           # checking the autostart entry as the desktop reads it
     trayer                                       # a notification area for the tray icon's end-to-end test
+    librsvg2-bin                                 # the icon's bitmap sizes, drawn from its SVG
+    dpkg-dev file                                # the Debian package (cpack, dpkg-shlibdeps)
+    lintian desktop-file-utils appstream         # checking the package, desktop entry and AppStream data
 )
 
 missing=()

@@ -1,4 +1,6 @@
 #include "app/program.h"
+#include "build_config.h"
+#include "platform/desktop_session.h"
 #include "platform/desktop_shell.h"
 #include "platform/flock_instance.h"
 #include "platform/local_files.h"
@@ -7,7 +9,9 @@
 #include "platform/qt_tray_icon.h"
 #include "platform/qt_window_effects.h"
 #include "platform/system_clock.h"
+#include "platform/user_folders.h"
 #include "platform/xdg_auto_start.h"
+#include "settings/settings_file.h"
 
 #include <QApplication>
 
@@ -15,13 +19,18 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    const bool choseX11 = chooseX11OnWayland();
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Kickoff Clock");
+    settleSessionPlatform(choseX11);
+    // The name also names the user's configuration folder (~/.config/kickoff-clock).
+    QApplication::setApplicationName("kickoff-clock");
+    QApplication::setDesktopFileName(BuildConfig::appId);
     QApplication::setQuitOnLastWindowClosed(false);
 
     SystemClock clock;
     DesktopShell shell;
-    LocalFiles files;
+    // The files a user keeps: brought along from beside a read-only program.
+    LocalFiles files(foldersForThisUser({std::string(Settings::fileName), "RemindMe.dsl"}));
     QtHttp http;
     QtMessageBox messageBox;
     FlockInstance instance(files.executablePath());

@@ -5,12 +5,16 @@
 #include "build_config.h"
 #include "common/program_path.h"
 #include "countdown/form1.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/http.h"
 #include "platform/message_box.h"
 #include "platform/shell.h"
 #include "platform/tray_icon.h"
 #include "reminders/form8.h"
+#include "reminders/reminder_file.h"
+#include "reminders/reminder_match.h"
+#include "reminders/reminder_rules.h"
 #include "schedule/group_split.h"
 #include "update/download_estimate.h"
 #include "update/form6.h"
@@ -39,6 +43,12 @@ Form3::Form3(Program& program) : mnuPopup(std::make_unique<TrayMenu>(program)), 
     setWindowIcon(iconPicture("KickoffClock"));
     DownloaderTimer.setInterval(600);
     connect(&DownloaderTimer, &QTimer::timeout, this, &Form3::DownloaderTimer_Timer);
+    // The check is rescheduled after every tick (see nextCheckDelay), so the
+    // idle program wakes for it about once a minute rather than every 600 ms.
+    CheckMatchs.setSingleShot(true);
+    CheckMatchs.setTimerType(Qt::PreciseTimer);
+    connect(&CheckMatchs, &QTimer::timeout, this, &Form3::CheckMatchs_Timer);
+    CheckMatchs.start(ReminderMatch::checkInterval);
 }
 
 Form3::~Form3() {
@@ -48,11 +58,15 @@ Form3::~Form3() {
 void Form3::Form_Load() {
     // Start-up steps, in this order: schedule fetch and update check (an
     // accepted update ends the load there), reminders, tray icon, group
-    // split, countdown window. Reminders join as they are built. A failed
-    // fetch skips the update check.
+    // split, countdown window. A failed fetch skips the update check.
     if (FetchSchedule() && UpdateAccepted()) {
         return;
     }
+
+    ReminderMatch::StoreFile store = ReminderMatch::readStore(program_.services().files);
+    Reminders = std::move(store.text);
+    remindersLoaded = store.writable;
+    RemindersChanged();
 
     AddTrayIcon();
 
@@ -144,7 +158,7 @@ void Form3::DownloadUpdate(const std::string& URL) {
     Services& services = program_.services();
     const auto archive = services.http.getBytes(URL);
     const std::string path =
-        programFilePath(services.files.programFolder(), UpdateTexts::archiveName);
+        programFilePath(services.files.downloadFolder(), UpdateTexts::archiveName);
     // Half an archive is worse than none: only a whole one is written, and
     // an earlier one stays as it was otherwise.
     if (archive && services.files.write(path, *archive)) {
@@ -162,8 +176,21 @@ void Form3::SaveReminders() {
     if (!remindersLoaded) {
         return;
     }
-    Files& files = program_.services().files;
-    files.write(programFilePath(files.programFolder(), "RemindMe.dsl"), Reminders);
+    ReminderMatch::writeStore(program_.services().files, Reminders);
+}
+
+void Form3::CheckMatchs_Timer() {
+    ReminderMatch::CheckMatchs(program_, Reminders);
+    // The first alert ends the check for the rest of the run.
+    if (!program_.loadedForm8()) {
+        CheckMatchs.start(ReminderMatch::nextCheckDelay(program_.services().clock.now()));
+    }
+}
+
+void Form3::RemindersChanged() {
+    if (!program_.loadedForm8()) {
+        CheckMatchs.start(ReminderMatch::checkInterval);
+    }
 }
 
 void Form3::Form_Unload() {

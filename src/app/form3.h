@@ -49,14 +49,19 @@ public:
     std::string URL;            // the update archive's address
     short DownloadTimeSize = 0; // the update archive's size in kilobytes
 
+    QTimer CheckMatchs; // the reminder check, until the first alert
     QTimer DownloaderTimer;
+
+    void CheckMatchs_Timer();
+    // The store was loaded or has grown: it is checked again shortly.
+    void RemindersChanged();
 
     // The tray icon's record, filled once, and its popup menu.
     NotifyIconData nid;
     std::unique_ptr<TrayMenu> mnuPopup;
 
-    // Whether Reminders was read from RemindMe.dsl in this run; only then may
-    // an ending write it back.
+    // Whether an ending may write Reminders back: RemindMe.dsl was read in
+    // this run, or was missing.
     bool remindersLoaded = false;
     // Writes the reminder store to RemindMe.dsl, when it was loaded.
     void SaveReminders();

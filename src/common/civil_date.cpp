@@ -71,3 +71,22 @@ std::optional<CivilDate> parseDayMonthYear(std::string_view text) {
     }
     return date;
 }
+
+std::optional<int> parseTimeOfDay(std::string_view text) {
+    const auto firstColon = text.find(':');
+    if (firstColon == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view rest = text.substr(firstColon + 1);
+    const auto secondColon = rest.find(':');
+    const auto hour = parseDigits(text.substr(0, firstColon), 1, 2);
+    const auto minute = parseDigits(rest.substr(0, secondColon), 2, 2);
+    const auto second = secondColon == std::string_view::npos
+                            ? std::optional<int>(0)
+                            : parseDigits(rest.substr(secondColon + 1), 2, 2);
+    if (!hour || !minute || !second || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59 ||
+        *second < 0 || *second > 59) {
+        return std::nullopt;
+    }
+    return *hour * 3600 + *minute * 60 + *second;
+}

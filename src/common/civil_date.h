@@ -34,3 +34,8 @@ long long daysBetween(const CivilDate& from, const CivilDate& to);
 // Reads "dd/mm/yyyy" (one or two digit day and month, four digit year).
 // Anything else, or a day that does not exist, gives nothing.
 std::optional<CivilDate> parseDayMonthYear(std::string_view text);
+
+// Reads "hh:mm" (one or two digit hour, two digit minutes), optionally ":ss",
+// as seconds since midnight. Anything else, or a time that does not exist,
+// gives nothing.
+std::optional<int> parseTimeOfDay(std::string_view text);

@@ -19,8 +19,13 @@ public:
     // Hides the file from the user's file manager.
     virtual bool setHidden(const std::string& path) = 0;
 
-    // The folder of the running executable, without a trailing separator.
+    // The folder the program keeps its files in, without a trailing
+    // separator: the executable's own where it can be written, otherwise the
+    // user's configuration folder.
     virtual std::string programFolder() const = 0;
+    // Where a download goes: the program folder when that is the executable's,
+    // otherwise the user's download folder.
+    virtual std::string downloadFolder() const = 0;
     // The executable's file name without its folder (and without an extension).
     virtual std::string executableBaseName() const = 0;
     // The running executable's own full path, extension and all.

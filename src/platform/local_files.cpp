@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,7 +40,34 @@ bool writeAll(int fd, const std::string& contents) {
     return true;
 }
 
+// A replaced file keeps the permissions the user gave it; a new one is
+// readable by all, as a program's own files usually are.
+mode_t modeFor(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0644;
+}
+
+// The rename lives in the folder: until the folder reaches the disk, a power
+// cut can still bring back the old file, or none. Best effort: some file
+// systems cannot sync a folder, and the new file is in place already.
+void syncFolderOf(const std::string& path) {
+    const fs::path folder = fs::path(path).parent_path();
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
+
+LocalFiles::LocalFiles() {
+    const std::string folder = runningExecutable().parent_path().string();
+    folders_ = {folder, folder};
+}
+
+LocalFiles::LocalFiles(FileFolders folders) : folders_(std::move(folders)) {}
 
 bool LocalFiles::exists(const std::string& path) const {
     std::error_code error;
@@ -77,6 +105,12 @@ std::optional<std::string> LocalFiles::read(const std::string& path) const {
 }
 
 bool LocalFiles::write(const std::string& path, const std::string& contents) {
+    // The user's folders may not be there yet at the first start.
+    const fs::path folder = fs::path(path).parent_path();
+    if (folder == folders_.program || folder == folders_.downloads) {
+        std::error_code error;
+        fs::create_directories(folder, error);
+    }
     // A temporary file beside the target, then one rename over it: readers
     // see the old file or the new one, never a part of either.
     std::string temporary = path + ".XXXXXX";
@@ -84,13 +118,14 @@ bool LocalFiles::write(const std::string& path, const std::string& contents) {
     if (fd < 0) {
         return false;
     }
-    const bool complete = writeAll(fd, contents) && ::fsync(fd) == 0;
+    const bool complete =
+        writeAll(fd, contents) && ::fchmod(fd, modeFor(path)) == 0 && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
-    if (!complete || !closed || ::chmod(temporary.c_str(), 0644) != 0 ||
-        std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!complete || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
+    syncFolderOf(path);
     return true;
 }
 
@@ -127,13 +162,17 @@ bool LocalFiles::setHidden(const std::string& path) {
 }
 
 std::string LocalFiles::programFolder() const {
-    return runningExecutable().parent_path().string();
+    return folders_.program;
 }
 
-std::string LocalFiles::executableBaseName() const {
-    return runningExecutable().stem().string();
+std::string LocalFiles::downloadFolder() const {
+    return folders_.downloads;
 }
 
 std::string LocalFiles::executablePath() const {
     return runningExecutable().string();
+}
+
+std::string LocalFiles::executableBaseName() const {
+    return runningExecutable().stem().string();
 }

@@ -1,13 +1,20 @@
 #include "reminders/form8.h"
 
+#include "app/form3.h"
 #include "app/program.h"
+#include "platform/clock.h"
+#include "reminders/reminder_rules.h"
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
 
+#include <QPainter>
+#include <QSvgRenderer>
+
 namespace {
 
-constexpr TwipsRect windowSize{0, 0, 6330, 2085};
+constexpr int windowWidth = 6330;
+constexpr int windowHeight = 2085;
 
 CaptionLabel* makeLine(QWidget* parent, const char* name, const QString& caption, int left,
                        int top) {
@@ -17,38 +24,69 @@ CaptionLabel* makeLine(QWidget* parent, const char* name, const QString& caption
     QFont font("MS Sans Serif");
     font.setPointSizeF(9.75);
     label->setFont(font);
+    // Light on the picture's dark bands.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
     placeTwips(label, left, top, 5925, 300);
     return label;
 }
 
 } // namespace
 
-Form8::Form8(Program& program) : program_(program) {
+Form8::Form8(Program& program)
+    : program_(program), background_(new QSvgRenderer(QStringLiteral(":/BACKGROUND_Form8"), this)) {
     setObjectName("Form8");
     setWindowTitle("Match Reminder");
+    setAccessibleName("Match Reminder");
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
     Teams = makeLine(this, "Teams", "team vs team", 225, 210);
     DateAndTime = makeLine(this, "DateAndTime", "10/11/1988 10:00", 210, 675);
     Countdown = makeLine(this, "Countdown", "Playing 20 minutes...", 210, 1140);
     CloseMe = new HotArea(this);
     CloseMe->setObjectName("CloseMe");
+    CloseMe->setAccessibleName("Close");
     placeTwips(CloseMe, 6090, 15, 255, 255);
     CountTimer.setInterval(1000);
+    connect(&CountTimer, &QTimer::timeout, this, &Form8::CountTimer_Timer);
     connect(CloseMe, &HotArea::clicked, this, &Form8::CloseMe_Click);
-    setAccessibleName(windowTitle());
-    CloseMe->setAccessibleName("Close");
 }
 
 Form8::~Form8() = default;
 
 void Form8::Form_Load() {
-    setTwipsGeometry(windowSize);
-    // Stopping the controller's reminder check for good belongs here; it
-    // arrives together with the check.
+    // Centred on the screen, where an alert is looked for.
+    setTwipsGeometry({(screenWidthTwips() - windowWidth) / 2,
+                      (screenHeightTwips() - windowHeight) / 2, windowWidth, windowHeight});
+    // One alert (or the download) per run: the reminder check ends for good.
+    if (Form3* controller = program_.loadedForm3()) {
+        controller->CheckMatchs.stop();
+    }
     CountTimer.start();
     CloseMe->setPixmap(picture("Close"));
 }
 
+void Form8::Setup() {
+    kickOff_ = Countdown->caption().toStdString();
+}
+
+void Form8::CountTimer_Timer() {
+    const auto text = ReminderMatch::countdownText(kickOff_, program_.services().clock.now());
+    if (!text) {
+        CountTimer.stop();
+        return;
+    }
+    Countdown->setCaption(QString::fromStdString(text->caption));
+    if (text->started) {
+        CountTimer.stop();
+    }
+}
+
 void Form8::CloseMe_Click() {
     close();
+}
+
+void Form8::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    background_->render(&painter, QRectF(QPointF(0, 0), background_->defaultSize()));
 }

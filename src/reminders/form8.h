@@ -4,9 +4,12 @@
 
 #include <QTimer>
 
+#include <string>
+
 class CaptionLabel;
 class HotArea;
 class Program;
+class QSvgRenderer;
 
 // The alert window: names a reminded match and counts down to kick-off. It
 // doubles as the download window of an update.
@@ -18,6 +21,9 @@ public:
     ~Form8() override;
 
     void Form_Load();
+    // Takes the kick-off time from the caption of Countdown.
+    void Setup();
+    void CountTimer_Timer();
     void CloseMe_Click();
 
     CaptionLabel* Teams;
@@ -27,6 +33,11 @@ public:
 
     QTimer CountTimer;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     Program& program_;
+    QSvgRenderer* background_;
+    std::string kickOff_; // hours and minutes, as the reminder line has them
 };

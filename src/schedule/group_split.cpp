@@ -72,6 +72,13 @@ bool splitGroups(std::string_view text, GroupTables& tables) {
     // after the first record.
     const long long listEnd = listEndFound ? static_cast<long long>(*listEndFound) : -1;
 
+    // Where the next "</MATCH>" at or after the last search start lies. The
+    // searches start further on with each record, so one found past the new
+    // start still holds and one missing stays missing: each part of the text
+    // is searched once, not once per record.
+    std::optional<std::size_t> nextRecordEnd;
+    bool recordEndSearched = false;
+
     int slotNumber = 1;
     std::optional<char> previousGroup = 'A';
     std::optional<char> currentGroup;
@@ -113,8 +120,11 @@ bool splitGroups(std::string_view text, GroupTables& tables) {
             fieldFrom = read->closingAt;
         }
 
-        const auto recordEnd = findFrom(text, recordClosing, fieldFrom);
-        const long long recordEndAt = recordEnd ? static_cast<long long>(*recordEnd) : 0;
+        if (!recordEndSearched || (nextRecordEnd && *nextRecordEnd < fieldFrom)) {
+            nextRecordEnd = findFrom(text, recordClosing, fieldFrom);
+            recordEndSearched = true;
+        }
+        const long long recordEndAt = nextRecordEnd ? static_cast<long long>(*nextRecordEnd) : 0;
         if (listEnd - recordEndAt < lastRecordReach) {
             return true;
         }

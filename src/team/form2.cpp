@@ -4,7 +4,7 @@
 #include "calendar/open_calender.h"
 #include "countdown/form1.h"
 #include "platform/clock.h"
-#include "reminders/add_reminder.h"
+#include "reminders/reminder_match.h"
 #include "schedule/fixture_lookup.h"
 #include "schedule/roster.h"
 #include "team/news_opener.h"

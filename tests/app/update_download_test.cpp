@@ -11,7 +11,7 @@
 namespace {
 
 const std::string archiveUrl = "http://example.org/KC06Update06.zip";
-const std::string archivePath = "/app/KC06Update.zip";
+const std::string archivePath = "/downloads/KC06Update.zip";
 const std::string reminders = ";10/06/2006|21:00|England|Paraguay|B\r\n";
 
 // A run whose user accepted the update offered by `sizeMarker`'s schedule;
@@ -23,6 +23,7 @@ struct AcceptedUpdate {
             sizeMarker + "<GROUPLIST>\r\n</GROUPLIST>\r\n";
         test.messageBox.answers = {MessageBox::Answer::Yes};
         test.files.contents["/app/RemindMe.dsl"] = reminders;
+        test.files.downloads = "/downloads";
         test.program.start();
         test.http.whileWaiting = [this] {
             Form8& window = *test.program.loadedForm8();
@@ -49,6 +50,7 @@ TEST(UpdateDownload, AMissingOrUnusableSizeShowsTheFixedEstimates) {
                                         "Approximately 3 minutes on a dial up connection (56k).",
                                         "Approximately 1 minute on a dial up connection."}))
             << marker;
+        EXPECT_EQ(run.test.files.contents[archivePath], "PK");
         EXPECT_TRUE(run.test.program.ended());
     }
 }

@@ -7,6 +7,9 @@ import harness
 
 # The bar's expand button and search box, from its top left corner.
 EXPAND, SEARCH_BOX = (155, 15), (74, 15)
+# The bar's strip toggles, close button and face.
+CLOSE, FACE = (173, 14), (60, 8)
+ANIMATED, AUTO_LOAD, AUTO_COMPLETE = (220, 8), (300, 8), (240, 23)
 
 
 def geometry(title="Countdown"):

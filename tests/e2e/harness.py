@@ -15,18 +15,29 @@ import traceback
 
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 _STAGE = "KICKOFF_E2E_STAGE"
-_LOOPBACK_UP = ["unshare", "-rn", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
+_READ_ONLY_MOUNT = ["sh", "-c", 'mount --bind "$0" "$0" && mount -o remount,bind,ro "$0" "$0" '
+                    '&& exec "$@"']
+SKIPPED = 77  # CTest's SKIP_RETURN_CODE for the end-to-end tests
 
 
-def main(test, private_network=False):
-    """Runs `test(binary)` on a virtual desktop, on a loopback of its own with
-    `private_network` where the machine allows it; exits 0 if it passes."""
+def _namespaces(network, mounts):
+    """A user namespace with a loopback of its own and/or mounts of its own."""
+    setup = "ip link set lo up && " if network else ""
+    flags = "-r" + ("n" if network else "") + ("m" if mounts else "")
+    return ["unshare", flags, "sh", "-c", setup + 'exec "$@"', "sh"]
+
+
+def main(test, private_network=False, private_mounts=False):
+    """Runs `test(binary)` on a virtual desktop, where the machine allows it on
+    a loopback of its own with `private_network` and with mounts of its own
+    (that vanish with it) with `private_mounts`; exits 0 if it passes."""
     stage = os.environ.get(_STAGE, "")
     if stage == "":
         command = [sys.executable] + sys.argv
-        if private_network and shutil.which("unshare") and subprocess.run(
-                _LOOPBACK_UP + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
-            command = _LOOPBACK_UP + command
+        wrapper = _namespaces(private_network, private_mounts)
+        if (private_network or private_mounts) and shutil.which("unshare") and subprocess.run(
+                wrapper + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
+            command = wrapper + command
         sys.exit(_rerun(command, "display"))
     if stage == "display":
         # A runtime folder of its own: tests running side by side on the same
@@ -102,11 +113,31 @@ def _showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
-class ProgramRun:
-    """One run of the program from a fresh temporary program folder."""
+def _read_only(folder, command):
+    """`command` run with `folder` read-only: by its mode for a normal user,
+    by a read-only bind mount of its own for root (who writes through modes),
+    which needs a mount namespace."""
+    os.chmod(folder, 0o555)
+    if not os.access(folder, os.W_OK):
+        return command
+    os.chmod(folder, 0o755)
+    wrapped = ["unshare", "-m"] + _READ_ONLY_MOUNT + [folder] + command
+    probe = wrapped[:-len(command)] + ["true"]
+    if subprocess.run(probe, stderr=subprocess.DEVNULL).returncode != 0:
+        print("skipped: no mount namespace here to make a folder read-only for root")
+        sys.exit(SKIPPED)
+    return wrapped
 
-    def __init__(self, binary, fake_time=None, files=None):
-        self.folder = tempfile.mkdtemp(prefix="kc-e2e-")
+
+class ProgramRun:
+    """One run of the program from a fresh temporary program folder, which
+    the program cannot write with `read_only`."""
+
+    def __init__(self, binary, fake_time=None, files=None, read_only=False, command=None,
+                 env=None, parent=None):
+        """`command` starts the program in place of a copy of `binary`; `env`
+        adds to its environment; `parent` holds the program folder."""
+        self.folder = tempfile.mkdtemp(prefix="kc-e2e-", dir=parent)
         self.executable = os.path.join(self.folder, os.path.basename(binary))
         shutil.copy2(binary, self.executable)
         for name, contents in (files or {}).items():
@@ -119,6 +150,10 @@ class ProgramRun:
         os.chmod(stub.name, 0o755)
         self.fake_time = fake_time
         self.process = None
+        self._command = command or [self.executable]
+        if read_only:
+            self._command = _read_only(self.folder, self._command)
+        self._env = env or {}
 
     def environment(self):
         env = dict(os.environ, PATH=self._stub_dir + os.pathsep + os.environ.get("PATH", ""),
@@ -129,10 +164,11 @@ class ProgramRun:
             env.update(LD_PRELOAD=LIBFAKETIME, FAKETIME="@" + self.fake_time,
                        FAKETIME_DONT_FAKE_MONOTONIC="1",
                        ASAN_OPTIONS=env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
+        env.update(self._env)
         return env
 
     def start(self):
-        self.process = subprocess.Popen([self.executable], cwd="/", env=self.environment())
+        self.process = subprocess.Popen(self._command, cwd="/", env=self.environment())
         return self
 
     def opened(self):
@@ -157,6 +193,7 @@ class ProgramRun:
 
     def __exit__(self, *exc):
         self.stop()
+        os.chmod(self.folder, 0o755)
         for folder in (self.folder, self._stub_dir):
             shutil.rmtree(folder, ignore_errors=True)
 

@@ -8,11 +8,8 @@ import subprocess
 import tempfile
 
 import harness
-from desktop import EXPAND, box_text, click, geometry, settle, start_search, type_keys
-
-# Element centres on the bar, in pixels from its top left corner.
-CLOSE, FACE = (173, 14), (60, 8)
-ANIMATED, AUTO_LOAD, AUTO_COMPLETE = (220, 8), (300, 8), (240, 23)
+from desktop import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, CLOSE, EXPAND, FACE, box_text, click,
+                     geometry, settle, start_search, type_keys)
 
 
 def test(binary):
@@ -67,7 +64,7 @@ def first_minutes(run):
     assert run.process.wait(timeout=15) == 0
     assert harness.read(run.path("settings.dsl")) == \
         b"[AutoLoad No]\r\n[Animated No]\r\n[AutoComplete No]"
-    assert not os.path.exists(run.path("RemindMe.dsl"))
+    assert harness.read(run.path("RemindMe.dsl")) == b""  # none before: an empty store
 
 
 if __name__ == "__main__":

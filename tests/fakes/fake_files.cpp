@@ -6,7 +6,7 @@
 #include <algorithm>
 
 bool FakeFiles::exists(const std::string& path) const {
-    return contents.count(path) > 0;
+    return contents.count(path) > 0 || unreadable.count(path) > 0;
 }
 
 // Test folders are all lower case, so comparing whole paths is enough.

@@ -3,6 +3,7 @@
 #include "platform/files.h"
 
 #include <map>
+#include <set>
 #include <string>
 
 // An in-memory program folder at /app.
@@ -15,12 +16,15 @@ public:
     bool remove(const std::string& path) override;
     bool setHidden(const std::string& path) override;
     std::string programFolder() const override { return folder; }
+    std::string downloadFolder() const override { return downloads; }
     std::string executableBaseName() const override { return baseName; }
     std::string executablePath() const override;
 
     std::map<std::string, std::string> contents;
     std::map<std::string, bool> hidden;
+    std::set<std::string> unreadable; // there, but reading fails (a folder, no permission)
     std::string folder = "/app";
+    std::string downloads = "/app";
     std::string baseName = "kickoff-clock";
     std::string extension; // of the executable's file name
     bool failWrites = false;

@@ -69,6 +69,19 @@ TEST_F(LocalFilesTest, FindsANameInAnyLetterCaseAndDeletes) {
     EXPECT_FALSE(files_.remove(path("Desktop.INI")));
 }
 
+TEST_F(LocalFilesTest, AReplacedFileKeepsItsPermissions) {
+    const auto mode = [this](const char* name) {
+        struct stat status {};
+        ::stat(path(name).c_str(), &status);
+        return status.st_mode & 07777;
+    };
+    ASSERT_TRUE(files_.write(path("settings.dsl"), "old"));
+    EXPECT_EQ(mode("settings.dsl"), 0644u);
+    ::chmod(path("settings.dsl").c_str(), 0600);
+    ASSERT_TRUE(files_.write(path("settings.dsl"), "new"));
+    EXPECT_EQ(mode("settings.dsl"), 0600u);
+}
+
 TEST_F(LocalFilesTest, HidingListsTheNameOnceInTheFoldersHiddenFile) {
     ASSERT_TRUE(files_.write(path(".hidden"), "notes.txt\r\nold"));
     for (const char* name : {"desktop.ini", "desktop.ini", "notes.txt"}) {

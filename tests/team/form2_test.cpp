@@ -1,8 +1,8 @@
+#include "app/form3.h"
 #include "build_config.h"
 #include "calendar/form4.h"
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
-#include "reminders/add_reminder.h"
 #include "schedule/schedule_samples.h"
 #include "team/form2.h"
 #include "widgets/button_label.h"
@@ -213,8 +213,9 @@ TEST_F(PanelTest, TheButtonsHandTheMatchOn) {
     EXPECT_TRUE(panel.MatchReminderOver->isVisible());
     QTest::mouseRelease(panel.MatchReminder, Qt::LeftButton);
     EXPECT_FALSE(panel.MatchReminderOver->isVisible());
-    EXPECT_EQ(ReminderMatch::lastAddReminderText(),
-              "09/06/2006\r\n18:00|Costa rica|Germany (group a)");
+    QTest::mouseClick(panel.MatchReminder, Qt::LeftButton); // the same match: a notice only
+    EXPECT_EQ(test.program.form3().Reminders, ";09/06/2006|18:00|Costa rica|Germany|a\r\n");
+    EXPECT_EQ(test.messageBox.shown.at(0).title, "Kickoff Timer");
 
     QTest::mouseClick(panel.GroupCalender, Qt::LeftButton);
     ASSERT_NE(test.program.loadedForm4(), nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class Program;
 
@@ -11,7 +12,8 @@ namespace ReminderMatch {
 // The text's line breaks become "|" on the way.
 void AddReminder(Program& program, std::string& text);
 
-// The text of the latest call, until the reminder store exists to hold it.
-const std::string& lastAddReminderText();
+// One pass of the reminder check over the store: every due reminder is put
+// into the alert window in turn, so the last one in the store stays shown.
+void CheckMatchs(Program& program, std::string_view store);
 
 } // namespace ReminderMatch

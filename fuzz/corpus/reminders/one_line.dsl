@@ -1,0 +1,1 @@
+;09/06/2006|18:00|Costa rica|Germany|a

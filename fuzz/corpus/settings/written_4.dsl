@@ -1,0 +1,3 @@
+[AutoLoad No]
+[Animated No]
+[AutoComplete Yes]

@@ -1,0 +1,3 @@
+[AutoLoad Yes]
+[Animated Yes]
+[AutoComplete Yes]

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/local_files.h"
+
+#include <string>
+#include <vector>
+
+// Where this user's copy of the program keeps its files: beside the
+// executable where its folder can be written (a self-contained copy);
+// otherwise (a system install) in the user's configuration folder, with
+// downloads in the user's download folder. Each of `carried` that lies beside
+// such an executable and not yet in the user's folder is copied there first,
+// so nothing kept beside the program is lost.
+FileFolders foldersForThisUser(const std::vector<std::string>& carried);
+
+// Copies each named file from one folder into another that has none of it.
+void carryOver(const std::string& from, const std::string& to,
+               const std::vector<std::string>& names);

@@ -1,0 +1,55 @@
+#include "reminders/reminder_rules.h"
+
+#include <gtest/gtest.h>
+
+using namespace ReminderMatch;
+using namespace std::string_literals;
+
+namespace {
+const std::string germany = "09/06/2006|18:00|Costa rica|Germany|a";
+LocalDateTime at(int hour, int minute, int second, int day = 9) {
+    return {{2006, 6, day}, hour, minute, second};
+}
+} // namespace
+
+TEST(ReminderRules, GarbledTextsAreNeverDueAndHideNoValidOne) {
+    std::string otherCaseSuffix = "09/06/2006\r\n18:00|Costa rica|Germany (Group a)";
+    EXPECT_FALSE(reminderKey(otherCaseSuffix));
+    const std::string store = "no semicolon\r\n;|\r\n;\0\xff|\x01|\r\n;31/06/2006|18:00|a|b|c\r\n"
+                              ";09/06/2006|18h00|a|b|c\r\n;06/09/2006|18:00|a|b|c\r\n;"s +
+                              germany + "\r\n;" + germany; // the last, unended line is not read
+    std::vector<std::string> due;
+    for (const std::string_view entry : reminderEntries(store)) {
+        if (const auto alert = dueReminder(entry, at(9, 30, 0))) {
+            due.push_back(alert->teams + ", " + alert->dateAndTime + ", " + alert->kickOff);
+        }
+    }
+    EXPECT_EQ(due, std::vector<std::string>{"Costa rica vs Germany, 09/06/2006 18:00, 18:00"});
+    // The kick-off hour itself still counts; hour 0 never does.
+    const std::tuple<std::string, LocalDateTime, bool> cases[] = {
+        {germany, at(18, 40, 0), true},
+        {germany, at(19, 5, 0), false},
+        {germany, at(9, 30, 0, 10), false},
+        {"09/06/2006|00:30|a|b|c", at(0, 10, 0), false}};
+    for (const auto& [entry, now, isDue] : cases) {
+        EXPECT_EQ(dueReminder(entry, now).has_value(), isDue) << entry << " " << now.hour;
+    }
+}
+
+TEST(ReminderRules, TheCountdownAndTheChecksSleep) {
+    const std::pair<LocalDateTime, std::string> texts[] = {
+        {at(9, 30, 0), "Match starts in 510 minutes 0 seconds"},
+        {at(17, 58, 30, 1), "Match starts in 1 minutes 30 seconds"},
+        {at(18, 0, 0), "Match has started at 18:00"}};
+    for (const auto& [now, caption] : texts) {
+        EXPECT_EQ(countdownText("18:00", now)->caption, caption);
+    }
+    EXPECT_TRUE(countdownText("18:00", at(18, 0, 0))->started);
+    EXPECT_FALSE(countdownText("Playing 20 minutes...", at(9, 30, 0)));
+    // Up to a minute, and the next hour is met within 600 ms.
+    const std::pair<LocalDateTime, int> delays[] = {
+        {at(10, 0, 0), 60000}, {at(10, 59, 58), 1000}, {at(23, 59, 59), 600}};
+    for (const auto& [now, delay] : delays) {
+        EXPECT_EQ(nextCheckDelay(now), delay) << now.minute << ":" << now.second;
+    }
+}
