@@ -11,6 +11,7 @@ class QSvgRenderer;
 // plays only while shown: hidden, it keeps no renderer and no timer.
 class AboutMovie : public QWidget {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "image")
 public:
     explicit AboutMovie(QWidget* parent = nullptr);
     ~AboutMovie() override;

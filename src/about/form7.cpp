@@ -52,6 +52,7 @@ Form7::Form7(Program& program) : program_(program) {
 
     ShockwaveFlash1 = new AboutMovie(this);
     ShockwaveFlash1->setObjectName("ShockwaveFlash1");
+    ShockwaveFlash1->setAccessibleName("About animation");
     placeTwips(ShockwaveFlash1, 75, 450, 5430, 3075);
 }
 

@@ -128,6 +128,7 @@ void Form3::DownloaderTimer_Timer() {
     // The download lets events run while it waits; this must not tick again.
     DownloaderTimer.stop();
     Form8& window = program_.form8();
+    window.setAccessibleName(UpdateTexts::downloadHeadline);
     window.show();
     window.CountTimer.stop();
 

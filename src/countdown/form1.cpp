@@ -48,6 +48,7 @@ Form1::Form1(Program& program)
     setWindowTitle("Countdown");
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
     createElements();
+    nameForScreenReaders();
     createTimers();
     connectHandlers();
     watchForTimer3Wakes();
@@ -102,6 +103,23 @@ void Form1::createElements() {
         area->raise();
     }
     Image1->lower();
+}
+
+void Form1::nameForScreenReaders() {
+    setAccessibleName("Kickoff Clock");
+    DateSearch->setAccessibleName("Team search");
+    const std::pair<HotArea*, const char*> names[] = {
+        {SearchButton, "Find team"}, {ExpandButton, "Search"}, {CloseButton, "Close"},
+        {Draggable, "Move"},         {Image1, "Settings"},     {CloseSettings, "Close settings"},
+    };
+    for (auto [area, name] : names) {
+        area->setAccessibleName(name);
+    }
+    // Without a mouse these do what pressing them starts: the expand action
+    // under the search picture, a drag by the system, the settings strip.
+    SearchButton->setPressAction([this] { ExpandButton_Click(); });
+    Draggable->setPressAction([this] { program_.services().windowEffects.startSystemMove(*this); });
+    Image1->setPressAction([this] { Image1_MouseDown(Qt::RightButton); });
 }
 
 void Form1::createTimers() {

@@ -100,6 +100,7 @@ protected:
 
 private:
     void createElements();
+    void nameForScreenReaders();
     void createTimers();
     void connectHandlers();
     void watchForTimer3Wakes();

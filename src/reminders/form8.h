@@ -15,6 +15,7 @@ class QSvgRenderer;
 // doubles as the download window of an update.
 class Form8 : public TwipsWindow {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "alert")
 public:
     explicit Form8(Program& program);
     ~Form8() override;

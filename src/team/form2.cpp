@@ -78,6 +78,12 @@ void Form2::createElements() {
     }
 
     connect(TeamName, &CaptionLabel::captionChanged, this, &Form2::TeamName_Change);
+    // Screen readers know the panel by its title and the arrow by what it does next.
+    setAccessibleName(TeamName->caption());
+    connect(TeamName, &CaptionLabel::captionChanged, this,
+            [this] { setAccessibleName(TeamName->caption()); });
+    CloseMe->setAccessibleName("Close");
+    nameArrow();
     // Whatever writes the match into these labels also makes them seen.
     for (CaptionLabel* label : {Against, Stad, DatePlayingText}) {
         connect(label, &CaptionLabel::captionChanged, label, &QWidget::show);
@@ -329,6 +335,16 @@ void Form2::resizeTwips(int width, int height) {
     panel.width = width;
     panel.height = height;
     setTwipsGeometry(panel);
+    nameArrow();
+}
+
+void Form2::nameArrow() {
+    const QString name =
+        PanelMotion::arrowWidens(twipsGeometry().width) ? "Widen panel" : "Narrow panel";
+    // Every size step comes here; screen readers hear only a real change.
+    if (OpenExtension->accessibleName() != name) {
+        OpenExtension->setAccessibleName(name);
+    }
 }
 
 void Form2::placeCornerImages(int left) {

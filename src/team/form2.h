@@ -73,6 +73,7 @@ private:
     bool animated() const;
     void normaliseTitle();
     void resizeTwips(int width, int height);
+    void nameArrow();
     void placeCornerImages(int left);
 
     Program& program_;

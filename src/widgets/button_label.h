@@ -1,13 +1,14 @@
 #pragma once
 
 #include "widgets/caption_label.h"
+#include "widgets/pressable.h"
 
 // A caption label that acts as a button: it reports the mouse button going
 // down and up on it, and a click when it is released over it.
-class ButtonLabel : public CaptionLabel {
+class ButtonLabel : public CaptionLabel, public Pressable {
     Q_OBJECT
 public:
-    using CaptionLabel::CaptionLabel;
+    explicit ButtonLabel(const QString& caption, QWidget* parent = nullptr);
 
 signals:
     void pressed();
@@ -15,6 +16,7 @@ signals:
     void clicked();
 
 protected:
+    void click() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };

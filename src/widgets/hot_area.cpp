@@ -1,10 +1,19 @@
 #include "widgets/hot_area.h"
 
+#include "widgets/accessibility.h"
+
 #include <QMouseEvent>
 
 HotArea::HotArea(QWidget* parent) : QLabel(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
+    Accessibility::install();
+}
+
+void HotArea::click() {
+    emit pressed(Qt::LeftButton);
+    emit released(Qt::LeftButton);
+    emit clicked(Qt::LeftButton);
 }
 
 void HotArea::mousePressEvent(QMouseEvent* event) {

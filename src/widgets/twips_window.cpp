@@ -1,5 +1,7 @@
 #include "widgets/twips_window.h"
 
+#include "widgets/accessibility.h"
+
 #include <QGuiApplication>
 #include <QMoveEvent>
 #include <QScreen>
@@ -10,6 +12,7 @@ void placeTwips(QWidget* element, int left, int top, int width, int height) {
 }
 
 TwipsWindow::TwipsWindow(QWidget* parent) : QWidget(parent) {
+    Accessibility::install();
     // The user glances at these windows while working in another program:
     // their tooltips must not wait for them to be the active window.
     setAttribute(Qt::WA_AlwaysShowToolTips);

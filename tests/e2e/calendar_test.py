@@ -18,7 +18,7 @@ DAY_9_MATCHES = ["09/06/2006", "18:00", "Germany", "Costa rica", "21:00", "Polan
 def test(binary):
     with LoopbackSite(), harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
         def shows(window, *starts):
-            texts = [text for text, _ in run.labels(window)]
+            texts = [text for text, _ in run.labels(window)] + run.buttons(window)
             return all(any(t.startswith(start) for t in texts) for start in starts)
 
         def gone(title):

@@ -58,13 +58,16 @@ def settle(size):
 def open_widened_panel(run, keys, name):
     """Searches the bar for a team by typing `keys` until it completes to
     `name`, opens its panel and widens it; returns the panel."""
-    bar = run.window("Countdown")
+    bar = run.window("Kickoff Clock")
     settle((186, 30))
     start_search(bar)
     type_keys(keys)
     harness.wait_for(lambda: box_text(bar) == name, what="the completed name")
     subprocess.run(["xdotool", "key", "Return"], check=True)
-    panel = run.window("Team")
+    # The panel bears the team's title, with its group once the match is found.
+    panel = harness.wait_for(lambda: next((w for w in run.windows()
+                                           if w.name.startswith(name + " (group ")), None),
+                             what="the team's panel")
     harness.wait_for(lambda: any(text.startswith("Playing at ") for text, _ in run.labels(panel)),
                      what="the next match")
     click((167, 24), title="Team")  # the arrow widens it

@@ -39,9 +39,9 @@ DOWNLOAD_CASES = [("cut:100", True), ("error", False), ("reset", False),
 def bar_within_bound(binary, label, site, expected_requests):
     with LoopbackSite(**site) as server, harness.ProgramRun(binary) as run:
         started = time.monotonic()
-        run.window("Countdown", timeout=START_BOUND + 5)
+        run.window("Kickoff Clock", timeout=START_BOUND + 5)
         elapsed = time.monotonic() - started
-        assert [w.name for w in run.windows()] == ["Countdown"], label
+        assert [w.name for w in run.windows()] == ["Kickoff Clock"], label
         assert elapsed < START_BOUND, f"{label}: the bar took {elapsed:.1f} s"
         written = set(os.listdir(run.folder)) - {os.path.basename(run.executable)}
         assert written == {"desktop.ini", ".hidden"}, (label, written)

@@ -14,7 +14,7 @@ def test(binary):
     files = {"setup.bat": "echo ran >> ran.txt\n"}
     with LoopbackSite() as site, \
             harness.ProgramRun(binary, fake_time="2006-06-07 10:00:00", files=files) as run:
-        bar = run.window("Countdown")
+        bar = run.window("Kickoff Clock")
         expected = [("2 Days left until 09/06/06",
                      "There are 2 days left until the start of the 2006 World Cup."),
                     ("Germany Vs Costa Rica", "")]
@@ -35,7 +35,7 @@ def test(binary):
             f.write(b"mine")
         run.stop()
         run.start()
-        run.window("Countdown")
+        run.window("Kickoff Clock")
         assert harness.read(run.path("ran.txt")) == b"ran\n"
         assert run.opened() == [SITE_URL + "/Fixes.html"], run.opened()
         assert harness.read(run.path("desktop.ini")) == b"mine"

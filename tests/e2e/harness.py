@@ -221,6 +221,12 @@ class ProgramRun:
                 if c.getRoleName() == "label" and c.name and _showing(c)]
 
     @staticmethod
+    def buttons(window):
+        """Names of the showing push buttons."""
+        return [c.name for c in _children(window) if c.getRoleName() == "push button"
+                and _showing(c)]
+
+    @staticmethod
     def press(window, button):
         """Presses the push button captioned `button` anywhere in `window`."""
         def find(node):

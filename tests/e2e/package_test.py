@@ -58,7 +58,7 @@ def run_from_menu(root):
                "QT_QPA_PLATFORM": ""}
     with LoopbackSite(), harness.ProgramRun(root + "/usr/bin/kickoff-clock", "2006-06-07 10:00:00",
                                             command=shlex.split(command), env=session) as run:
-        bar = run.window("Countdown")
+        bar = run.window("Kickoff Clock")
         harness.wait_for(lambda: run.labels(bar)[:1] and
                          run.labels(bar)[0][0] == "2 Days left until 09/06/06",
                          what="the day counter")

@@ -17,6 +17,8 @@ def test(binary):
     with harness.ProgramRun(binary, fake_time="2006-06-09 09:30:00", files=store) as run:
         started = time.monotonic()
         alert = run.window("Match Reminder")
+        # Announced by a screen reader as it opens, and closable from there.
+        assert alert.getRoleName() == "alert" and "Close" in run.buttons(alert)
         assert run.labels(alert)[:2] == [("Costa rica vs Germany", ""),
                                          ("09/06/2006 18:00", "")], run.labels(alert)
         # The first tick, about 1.6 s after start-up, reads 509 minutes 58 seconds or so.

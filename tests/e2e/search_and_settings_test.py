@@ -27,11 +27,11 @@ def test(binary):
 
 
 def first_minutes(run):
-    bar = run.window("Countdown")
+    bar = run.window("Kickoff Clock")
     settle((186, 30))
     start_search(bar)
     type_keys("a")
-    harness.wait_for(lambda: ("Did you mean Angola?", "") in run.labels(bar),
+    harness.wait_for(lambda: "Did you mean Angola?" in run.buttons(bar),
                      what="the offer of Angola")
     settle((186, 47))
     type_keys("n")
@@ -46,8 +46,8 @@ def first_minutes(run):
     settle((372, 30))
     for toggle in (ANIMATED, AUTO_LOAD, AUTO_COMPLETE):
         click(toggle)
-    harness.wait_for(lambda: {("Animated? No", ""), ("Auto Load? No", ""),
-                              ("Auto Complete Search? No", "")} <= set(run.labels(bar)),
+    harness.wait_for(lambda: {"Animated? No", "Auto Load? No", "Auto Complete Search? No"}
+                     <= set(run.buttons(bar)),
                      what="all three settings off")
 
     # Dragged by its grip, the bar follows the mouse (with no window manager

@@ -17,14 +17,14 @@ GERMANY = [("Germany (group a)", ""), ("Next Match", ""),
 
 def test(binary):
     with LoopbackSite(), harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
-        bar = run.window("Countdown")
+        bar = run.window("Kickoff Clock")
         settle((186, 30))
         start_search(bar)
         type_keys("ge")  # completes to the team's name; Enter opens its panel
         harness.wait_for(lambda: box_text(bar) == "Germany", what="the completed name")
         subprocess.run(["xdotool", "key", "Return"], check=True)
         entered = time.monotonic()
-        panel = run.window("Team", timeout=5)
+        panel = run.window("Germany (group a)", timeout=5)
         harness.wait_for(lambda: run.labels(panel)[:5] == GERMANY, timeout=5,
                          what="the next match")
         shown_after = time.monotonic() - entered

@@ -39,14 +39,14 @@ def choose(keys):  # an item of the icon's menu
 def test(binary):
     with LoopbackSite() as site:
         with harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
-            run.window("Countdown")
+            run.window("Kickoff Clock")
             tray = start_tray()
             harness.wait_for(icon_shown, what="the icon in a tray that came later")
             tray.terminate()
 
         tray = start_tray()
         with harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
-            bar = run.window("Countdown")
+            bar = run.window("Kickoff Clock")
             settle((186, 30))
             harness.wait_for(icon_shown, what="the icon")
             on_icon()
@@ -56,7 +56,7 @@ def test(binary):
             type_keys("ge")  # completes to the name
             harness.wait_for(lambda: box_text(bar) == "Germany", what="the completed name")
             subprocess.run(["xdotool", "key", "Return"], check=True)
-            run.window("Team")
+            run.window("Germany (group a)")
             on_icon("click", "--repeat", "2", "--delay", "80", "1")
             harness.wait_for(lambda: not visible("Countdown") and not visible("Team"),
                              what="all windows hidden")

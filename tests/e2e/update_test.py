@@ -22,7 +22,7 @@ def test(binary):
     with LoopbackSite(site_rules=["/GroupMatchs.xml=error"], mirror_files=NEWER) as site, \
             harness.ProgramRun(binary) as run:
         run.press(run.window("There is an update available!"), "No")
-        run.window("Countdown")
+        run.window("Kickoff Clock")
         assert site.requests() == [SCHEDULE, MIRRORED], site.requests()
         assert not os.path.exists(run.path("KC06Update.zip"))
         assert run.opened() == []
@@ -31,7 +31,7 @@ def test(binary):
     with LoopbackSite(site_rules=[redirect], mirror_files=NEWER) as site, \
             harness.ProgramRun(binary) as run:
         run.press(run.window("There is an update available!"), "No")
-        run.window("Countdown")
+        run.window("Kickoff Clock")
         # Qt now and then repeats the redirected request on its connection.
         requests = site.requests()
         assert requests[0] == SCHEDULE and set(requests) == {SCHEDULE, MIRRORED}, requests
@@ -42,12 +42,12 @@ def test(binary):
                       site_rules=["/KC06Update06.zip=drip:0.005"]) as site, \
             harness.ProgramRun(binary, files={"RemindMe.dsl": REMINDERS}) as run:
         run.press(run.window("There is an update available!"), "Yes")
-        window = run.window("Match Reminder")
+        window = run.window("Downloading Update...")
         expected = [("Downloading Update...", ""),
                     ("Approximately 5 minutes on a dial up connection (56k).", ""),
                     ("Approximately 2 minute on a dial up connection.", "")]
         harness.wait_for(lambda: run.labels(window)[:3] == expected, what="the download window")
-        assert "Countdown" not in [w.name for w in run.windows()]
+        assert "Kickoff Clock" not in [w.name for w in run.windows()]
         assert run.process.wait(timeout=30) == 0
         assert harness.read(run.path("KC06Update.zip")) == ARCHIVE
         assert run.opened() == [SITE_URL + "/Updates_Help.html"], run.opened()
