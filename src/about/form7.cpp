@@ -41,14 +41,8 @@ Form7::Form7(Program& program) : program_(program) {
     Label1->setPalette(palette);
     placeTwips(Label1, 75, 90, 5430, 285);
 
-    CloseMe = makeHotArea(this, "CloseMe", 5250, 105, 255, 255);
-    CloseMe->setAccessibleName("Close");
+    CloseMe = makeCloseButton(this, 5250, 105, &Form7::CloseMe_Click);
     CloseMe->setCursor(Qt::PointingHandCursor);
-    connect(CloseMe, &HotArea::clicked, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton) {
-            CloseMe_Click();
-        }
-    });
 
     ShockwaveFlash1 = new AboutMovie(this);
     ShockwaveFlash1->setObjectName("ShockwaveFlash1");

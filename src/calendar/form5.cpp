@@ -56,14 +56,8 @@ Form5::Form5(Program& program)
     for (std::size_t row = 0; row < MatchDay::maxRows; ++row) {
         createRow(row);
     }
-    CloseMe = makeHotArea(this, "CloseMe", 1890, 45, 255, 255);
-    CloseMe->setAccessibleName("Close");
+    CloseMe = makeCloseButton(this, 1890, 45, &Form5::CloseMe_Click);
     CloseMe->setCursor(Qt::PointingHandCursor);
-    connect(CloseMe, &HotArea::clicked, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton) {
-            CloseMe_Click();
-        }
-    });
     CloseTimer.setInterval(1);
     CloseTimer.setTimerType(Qt::PreciseTimer);
     connect(&CloseTimer, &QTimer::timeout, this, &Form5::CloseTimer_Timer);

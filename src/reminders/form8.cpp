@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "reminders/reminder_rules.h"
 #include "widgets/caption_label.h"
+#include "widgets/elements.h"
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
 
@@ -43,13 +44,9 @@ Form8::Form8(Program& program)
     Teams = makeLine(this, "Teams", "team vs team", 225, 210);
     DateAndTime = makeLine(this, "DateAndTime", "10/11/1988 10:00", 210, 675);
     Countdown = makeLine(this, "Countdown", "Playing 20 minutes...", 210, 1140);
-    CloseMe = new HotArea(this);
-    CloseMe->setObjectName("CloseMe");
-    CloseMe->setAccessibleName("Close");
-    placeTwips(CloseMe, 6090, 15, 255, 255);
+    CloseMe = makeCloseButton(this, 6090, 15, &Form8::CloseMe_Click);
     CountTimer.setInterval(1000);
     connect(&CountTimer, &QTimer::timeout, this, &Form8::CountTimer_Timer);
-    connect(CloseMe, &HotArea::clicked, this, &Form8::CloseMe_Click);
 }
 
 Form8::~Form8() = default;
