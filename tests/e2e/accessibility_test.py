@@ -13,7 +13,7 @@ NAMED_ROLES = {"label", "image", "icon", "push button", "frame", "alert"}
 def check(window, expected):
     """Nothing showing is unnamed; the push buttons press and include `expected`."""
     def shown(node):
-        for child in map(node.getChildAtIndex, range(node.childCount)):
+        for child in harness._children(node):
             if harness._showing(child):
                 yield child
                 yield from shown(child)
@@ -32,8 +32,7 @@ def test(binary):
 
         run.press(bar, "Search")
         harness.wait_for(lambda: box_text(bar) == "Search for a team...", what="the search view")
-        box = next(c for c in map(bar.getChildAtIndex, range(bar.childCount))
-                   if c.getRoleName() == "text")
+        box = next(c for c in harness._children(bar) if c.getRoleName() == "text")
         box.queryEditableText().setTextContents("ge")  # completes to Germany
         harness.wait_for(lambda: "Find team" in run.buttons(bar), what="the team named")
         run.press(bar, "Find team")

@@ -33,8 +33,7 @@ def type_keys(keys):
 
 def box_text(bar):
     """The text of the bar's search box while it is on show, else None."""
-    texts = (bar.getChildAtIndex(i) for i in range(bar.childCount))
-    return next((c.queryText().getText(0, -1) for c in texts
+    return next((c.queryText().getText(0, -1) for c in harness._children(bar)
                  if c.getRoleName() == "text" and harness._showing(c)), None)
 
 

@@ -105,7 +105,9 @@ def read(path):
 
 
 def _children(node):
-    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+    # A window on its way out leaves a gap (None) in the list for a moment.
+    children = (node.getChildAtIndex(i) for i in range(node.childCount))
+    return [child for child in children if child is not None]
 
 
 def _showing(node):
