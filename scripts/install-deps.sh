@@ -14,11 +14,11 @@ packages=(
     faketime libfaketime                         # moving the clock
     iproute2                                     # a private loopback for each end-to-end test
     dbus at-spi2-core python3-pyatspi            # reading the windows back in end-to-end tests
-    desktop-file-utils                           # checking the autostart entry as the desktop reads it
+    desktop-file-utils                           # checking the autostart and menu entries as desktops read them
     trayer                                       # a notification area for the tray icon's end-to-end test
     librsvg2-bin                                 # the icon's bitmap sizes, drawn from its SVG
     dpkg-dev file                                # the Debian package (cpack, dpkg-shlibdeps)
-    lintian desktop-file-utils appstream         # checking the package, desktop entry and AppStream data
+    lintian appstream                            # checking the package and its AppStream data
 )
 
 missing=()
