@@ -10,40 +10,6 @@
 #include "team/form2.h"
 #include "update/form6.h"
 
-Program::Program(Services services, std::function<void()> endProgram)
-    : services_(services), endProgram_(std::move(endProgram)) {}
-
-Program::~Program() = default;
-
-void Program::start() {
-    Form9 startup(*this);
-    startup.Form_Load();
-}
-
-Form3& Program::form3() {
-    if (!form3_) {
-        form3_ = std::make_unique<Form3>(*this);
-        form3_->Form_Load();
-    }
-    return *form3_;
-}
-
-Form1& Program::form1() {
-    if (!form1_) {
-        form1_ = std::make_unique<Form1>(*this);
-        form1_->Form_Load();
-    }
-    return *form1_;
-}
-
-Form2& Program::form2() {
-    if (!form2_) {
-        form2_ = std::make_unique<Form2>(*this);
-        form2_->Form_Load();
-    }
-    return *form2_;
-}
-
 namespace {
 
 // Creates and loads a window on first use.
@@ -64,6 +30,28 @@ template <typename Form> void unload(std::unique_ptr<Form>& form) {
 }
 
 } // namespace
+
+Program::Program(Services services, std::function<void()> endProgram)
+    : services_(services), endProgram_(std::move(endProgram)) {}
+
+Program::~Program() = default;
+
+void Program::start() {
+    Form9 startup(*this);
+    startup.Form_Load();
+}
+
+Form3& Program::form3() {
+    return loaded(form3_, *this);
+}
+
+Form1& Program::form1() {
+    return loaded(form1_, *this);
+}
+
+Form2& Program::form2() {
+    return loaded(form2_, *this);
+}
 
 Form6& Program::form6() {
     if (!form6_) {
@@ -94,11 +82,7 @@ void Program::unloadForm5() {
 }
 
 Form8& Program::form8() {
-    if (!form8_) {
-        form8_ = std::make_unique<Form8>(*this);
-        form8_->Form_Load();
-    }
-    return *form8_;
+    return loaded(form8_, *this);
 }
 
 void Program::unloadForm2() {
