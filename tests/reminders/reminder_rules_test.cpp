@@ -13,11 +13,16 @@ LocalDateTime at(int hour, int minute, int second, int day = 9) {
 } // namespace
 
 TEST(ReminderRules, GarbledTextsAreNeverDueAndHideNoValidOne) {
-    std::string otherCaseSuffix = "09/06/2006\r\n18:00|Costa rica|Germany (Group a)";
-    EXPECT_FALSE(reminderKey(otherCaseSuffix));
-    const std::string store = "no semicolon\r\n;|\r\n;\0\xff|\x01|\r\n;31/06/2006|18:00|a|b|c\r\n"
-                              ";09/06/2006|18h00|a|b|c\r\n;06/09/2006|18:00|a|b|c\r\n;"s +
-                              germany + "\r\n;" + germany; // the last, unended line is not read
+    for (auto [text, key] : {std::pair{"09/06/2006\r\n18:00|Costa rica|Germany (group a)",
+                                       ";09/06/2006|18:00|Costa rica|Germany|a"},
+                             {"09/06/2006\r\n18:00|Costa rica|Germany (Group a)", ""}}) {
+        std::string panelText = text;
+        EXPECT_EQ(reminderKey(panelText).value_or(""), key);
+    }
+    const std::string store = ";"s + germany + "\r\nno semicolon\r\n;|\r\n;\0\xff|\x01|\r\n"s +
+                              ";31/06/2006|18:00|a|b|c\r\n;09/06/2006|18h00|a|b|c\r\n" +
+                              ";06/09/2006|18:00|a|b|c\r\n;" +
+                              germany; // an unended line is not read
     std::vector<std::string> due;
     for (const std::string_view entry : reminderEntries(store)) {
         if (const auto alert = dueReminder(entry, at(9, 30, 0))) {
@@ -47,9 +52,8 @@ TEST(ReminderRules, TheCountdownAndTheChecksSleep) {
     EXPECT_TRUE(countdownText("18:00", at(18, 0, 0))->started);
     EXPECT_FALSE(countdownText("Playing 20 minutes...", at(9, 30, 0)));
     // Up to a minute, and the next hour is met within 600 ms.
-    const std::pair<LocalDateTime, int> delays[] = {
-        {at(10, 0, 0), 60000}, {at(10, 59, 58), 1000}, {at(23, 59, 59), 600}};
-    for (const auto& [now, delay] : delays) {
+    for (auto [now, delay] :
+         {std::pair{at(10, 0, 0), 60000}, {at(10, 59, 58), 1000}, {at(23, 59, 59), 600}}) {
         EXPECT_EQ(nextCheckDelay(now), delay) << now.minute << ":" << now.second;
     }
 }

@@ -20,3 +20,9 @@ std::string siteSchedule() {
     text << in.rdbuf();
     return text.str();
 }
+
+XMLParsing::GroupTables siteTables() {
+    XMLParsing::GroupTables tables;
+    XMLParsing::splitGroups(siteSchedule(), tables);
+    return tables;
+}

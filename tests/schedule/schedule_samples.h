@@ -1,5 +1,7 @@
 #pragma once
 
+#include "schedule/group_split.h"
+
 #include <string>
 #include <vector>
 
@@ -9,5 +11,6 @@ struct SampleRecord {
 };
 
 std::string scheduleText(const std::vector<SampleRecord>& records);
-// The real schedule served by the loopback site.
+// The real schedule served by the loopback site, and its tables.
 std::string siteSchedule();
+XMLParsing::GroupTables siteTables();

@@ -1,0 +1,140 @@
+#include "calendar/hover_line.h"
+#include "calendar/knockout_pages.h"
+#include "calendar/match_day.h"
+#include "schedule/schedule_samples.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+using namespace CalenderParsing;
+
+namespace {
+
+CalendarPage opened(const XMLParsing::GroupTables& tables, std::string_view selector) {
+    CalendarPage page;
+    page.day(dayCount).grey = true; // as the window is designed
+    OpenCalender(page, tables, selector);
+    return page;
+}
+
+std::vector<int> daysWithEntries(const CalendarPage& page) {
+    std::vector<int> days;
+    for (int d = 1; d <= dayCount; ++d) {
+        if (page.day(d).text != bareDayText(d)) {
+            days.push_back(d);
+        }
+    }
+    return days;
+}
+
+} // namespace
+
+namespace {
+
+// "A2june31": the title's group ('*' all groups, 'J' July), the view, what the
+// cells hold beyond their day numbers, and the grey days.
+std::string factsOf(const CalendarPage& page) {
+    std::string facts{page.title == julyTitle        ? 'J'
+                      : page.title == allGroupsTitle ? '*'
+                                                     : page.title[13]};
+    facts += page.view == StageView::GroupStage ? "1" : "2";
+    const std::vector<int> days = daysWithEntries(page);
+    facts += days.empty()                                   ? "bare"
+             : days == std::vector<int>{24, 25, 26, 27, 30} ? "june"
+             : days == std::vector<int>{1, 4, 5, 8, 9}      ? "july"
+                                                            : "groups";
+    for (int d = 1; d <= dayCount; ++d) {
+        facts += page.day(d).grey ? std::to_string(d) : "";
+    }
+    return facts;
+}
+
+} // namespace
+
+TEST(KnockOutPages, EveryTransition) {
+    const auto tables = siteTables();
+    // From the group A page: N next, P previous, 1 and 2 the stages, B group B.
+    const std::map<char, std::function<void(CalendarPage&)>> moveBy{
+        {'N', KnockOutPages::NextMonth},
+        {'2', KnockOutPages::Stage2},
+        {'P', [&](CalendarPage& p) { KnockOutPages::PrevMonth(p, tables); }},
+        {'1', [&](CalendarPage& p) { KnockOutPages::Stage1(p, tables); }},
+        {'B', [&](CalendarPage& p) { KnockOutPages::groupButton(p, tables, "(group B)"); }}};
+    const std::pair<const char*, const char*> rows[] = {
+        {"", "A1groups31"},   {"N", "J1bare"},      {"P", "*1groups31"},  {"1", "*1groups31"},
+        {"2", "A2june31"},    {"NN", "J1bare"},     {"NP", "*1groups31"}, {"N1", "*1groups31"},
+        {"N2", "J2july"},     {"NB", "B1groups"},   {"2N", "A2june31"},   {"2P", "A2june31"},
+        {"21", "*1groups31"}, {"22", "A2june31"},   {"2B", "B1groups31"}, {"NB2", "B2june"},
+        {"NB2P", "B2june31"}, {"N2N", "J2july"},    {"N2P", "J2june31"},  {"N21", "*1groups31"},
+        {"N22", "J2july"},    {"N2PN", "J2july31"}, {"N2PP", "J2june31"}, {"N2P1", "*1groups31"},
+        {"N2P2", "J2july31"}};
+    for (auto [moves, facts] : rows) {
+        CalendarPage page = opened(tables, "(group a)");
+        for (const char* move = moves; *move; ++move) {
+            moveBy.at (*move)(page);
+        }
+        EXPECT_EQ(factsOf(page), facts) << moves;
+    }
+}
+
+TEST(CalendarHoverLine, NamesTheDayUnderTheMouse) {
+    const char* june = designTitle;
+    // June's 31st, grey or not, a title with no month word, a cell with no number: nothing.
+    const std::tuple<const char*, int, const char*, bool, const char*> cases[] = {
+        {june, 11, "11. A vs B", false, "Sunday 11st. June "},
+        {june, 22, "22.", false, "Thursday 22nd. June "},
+        {julyTitle, 31, "31.", false, "Monday 31st. July "},
+        {june, 31, "31.", true, ""},
+        {june, 31, "31.", false, ""},
+        {"Calendar", 9, "9.", false, ""},
+        {june, 9, "day", false, ""},
+    };
+    for (auto [title, day, text, grey, line] : cases) {
+        EXPECT_EQ(hoverLine(title, day, text, grey).value_or(""), line) << title << text;
+    }
+}
+
+TEST(MatchDayReading, RowsOfADayTextUpToTheFirstMissingSeparator) {
+    EXPECT_EQ(
+        MatchDay::readDayText("9. Germany vs Costa rica - 09/06/2006 18:00 || Poland vs "
+                              "Ecuador - 09/06/2006 21:00 "),
+        (MatchDay::DayMatches{
+            "09/06/2006", {{"18:00", "Germany", "Costa rica"}, {"21:00", "Poland", "Ecuador"}}}));
+    std::string six = "12. A vs B - 12/06/2006 11:00 ";
+    for (char hour = '2'; hour <= '6'; ++hour) {
+        six += std::string("|| A vs B - 12/06/2006 1") + hour + ":00 ";
+    }
+    const std::pair<const char*, std::size_t> cases[] = {
+        {"9.", 0},
+        {"9. A", 0},
+        {"9. A vs B", 0},
+        {"9. A vs B - 09/06/2006", 0},
+        {"9. A vs B - 09/06/2006 18:00  || C vs D - 09/06/2006 21:00", 2},
+        {six.c_str(), 5},
+    };
+    for (auto [text, rows] : cases) {
+        EXPECT_EQ(MatchDay::readDayText(text).rows.size(), rows) << text;
+    }
+}
+
+TEST(MatchDayWindow, HeightsPlaceAndShrink) {
+    const int heights[] = {0, 1485, 2595, 3750, 4830, 5955, 0};
+    for (int rows = 0; rows <= 6; ++rows) {
+        EXPECT_EQ(MatchDay::windowHeight(rows), heights[rows]) << rows;
+    }
+    // Right of the calendar while it fits to the very edge, else left of it.
+    EXPECT_EQ(MatchDay::besideCalendar({100, 200, 6960, 3675}, 2, 9235),
+              (TwipsRect{7060, 200, 2175, 2595}));
+    EXPECT_EQ(MatchDay::besideCalendar({12000, 200, 6960, 3675}, 1, 19200).left, 12000 - 2175);
+    // Animation off closes at once; on, 20 twips a tick until width or height runs out.
+    const std::tuple<int, int, bool, MatchDay::ShrinkStep> cases[] = {
+        {2175, 2595, false, {2175, 2595, true}}, {2175, 2595, true, {2155, 2575, false}},
+        {35, 455, true, {15, 435, false}},       {20, 440, true, {0, 0, true}},
+        {695, 5, true, {695, 5, true}},          {695, 20, true, {675, 0, false}},
+    };
+    for (auto [width, height, animated, step] : cases) {
+        EXPECT_EQ(MatchDay::shrinkStep(width, height, animated), step) << width << "x" << height;
+    }
+}

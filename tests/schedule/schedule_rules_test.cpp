@@ -1,0 +1,110 @@
+#include "schedule/fixture_lookup.h"
+#include "schedule/roster.h"
+#include "schedule/schedule_samples.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+using XMLParsing::FixtureLookup;
+using XMLParsing::GroupTables;
+using XMLParsing::MatchSlot;
+using XMLParsing::splitGroups;
+
+namespace {
+
+// Filled fields across all groups; with `whole`, each must equal its field there.
+int filledFields(const GroupTables& tables, const GroupTables* whole = nullptr) {
+    int filled = 0;
+    for (char group = 'A'; group <= 'H'; ++group) {
+        for (int n = 1; n <= 8; ++n) {
+            const MatchSlot &got = tables.slot(group, n),
+                            &want = (whole ? *whole : tables).slot(group, n);
+            for (auto field : {&MatchSlot::TEAM1, &MatchSlot::TEAM2, &MatchSlot::DATE,
+                               &MatchSlot::TIME, &MatchSlot::STADIUM}) {
+                filled += !(got.*field).empty();
+                EXPECT_TRUE((got.*field).empty() || got.*field == want.*field) << group << n;
+            }
+        }
+    }
+    return filled;
+}
+
+} // namespace
+
+TEST(GroupSplit, SkipsWhatItCannotStoreAndKeepsValuesVerbatim) {
+    std::vector<SampleRecord> records;
+    for (int i = 1; i <= 9; ++i) {
+        records.push_back(
+            {"grpF" + std::to_string(i), "Team" + std::to_string(i), "U", "d", "t", "s "});
+    }
+    records.push_back({"grpG1", "France", "U", "d", "t", "s"});
+    std::string text = scheduleText(records);
+    text.insert(text.find("<TEAM2>"), "\r\n<!-- a comment -->\t<GROUP>E</GROUP>\r\n");
+    GroupTables tables;
+    EXPECT_TRUE(splitGroups(text, tables));
+    EXPECT_EQ(tables.slot('F', 1), (MatchSlot{"Team1", "U", "d", "t", "s "}));
+    EXPECT_EQ(tables.slot('F', 8).TEAM1, "Team8"); // a ninth record of a run is skipped
+    EXPECT_EQ(tables.slot('G', 1).TEAM1, "France");
+}
+
+// Whatever the cut, reading never runs past the text and every slot read
+// keeps exactly what the whole text puts there.
+TEST(GroupSplit, ATextCutAtAnyByteKeepsWhatWasReadBeforeTheCut) {
+    const std::string whole = siteSchedule();
+    const GroupTables complete = siteTables();
+    const std::size_t listStart = whole.find("</GROUPLIST>");
+    EXPECT_EQ(complete.slot('A', 1),
+              (MatchSlot{"Germany", "Costa rica", "09/06/2006", "18:00", "Munich"}));
+    for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
+        GroupTables tables;
+        const bool read = splitGroups(std::string_view(whole).substr(0, cut), tables);
+        const int filled = filledFields(tables, &complete);
+        // With no list end, the first record only; slots 7 and 8 stay empty.
+        ASSERT_EQ(read, filled == 5 || filled == 48 * 5) << "cut at " << cut;
+        ASSERT_TRUE(cut >= listStart + 12 ? filled == 48 * 5 : filled <= 5) << "cut at " << cut;
+    }
+}
+
+TEST(FixtureLookup, FindsTheFirstMatchDatedAfterTodayByExactName) {
+    const GroupTables tables = siteTables();
+    const std::tuple<const char*, CivilDate, const char*> cases[] = {
+        {"Costa rica", {2006, 6, 1}, "Germany 09/06/2006 Munich (Group A)"},
+        {"Germany", {2006, 6, 9}, "Poland 14/06/2006 Dortmund (Group A)"}, // on the day: the next
+        {"Germany", {2006, 6, 20}, "none"},
+        {"usa", {2006, 6, 1}, "unknown"},
+        {"", {2006, 6, 1}, "unknown"},
+    };
+    for (auto [team, today, next] : cases) {
+        const FixtureLookup found = XMLParsing::lookupFixture(tables, team, today);
+        EXPECT_EQ(found.outcome == FixtureLookup::Outcome::Found
+                      ? found.opponent + " " + found.slot->DATE + " " + found.slot->STADIUM +
+                            found.groupSuffix
+                  : found.outcome == FixtureLookup::Outcome::NoMatch ? "none"
+                                                                     : "unknown",
+                  next)
+            << team;
+    }
+}
+
+TEST(Roster, HoldsFourTeamsPerGroupWithUniqueCodesAndNormalisesNames) {
+    std::string groups;
+    std::set<std::string_view> codes;
+    for (const Team& team : roster()) {
+        groups += team.group;
+        codes.insert(team.newsCode);
+        EXPECT_EQ(normaliseTeamName(team.searchKey), team.displayName) << team.searchKey;
+    }
+    std::sort(groups.begin(), groups.end());
+    EXPECT_EQ(groups, "AAAABBBBCCCCDDDDEEEEFFFFGGGGHHHH");
+    EXPECT_EQ(codes.size(), 32u);
+    EXPECT_EQ(newsCodeOf("Cote d'ivoire"), "civ");
+    for (auto [text, name] : {std::pair{"u.s.a", "USA"},
+                              {"saudi ARABIA", "Saudi arabia"},
+                              {"USA (Group E)", "Usa (group e)"},
+                              {"", ""},
+                              {"u.s.a.", "U.s.a."}}) {
+        EXPECT_EQ(normaliseTeamName(text), name) << text;
+    }
+}
