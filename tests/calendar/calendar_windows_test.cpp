@@ -35,9 +35,11 @@ struct CalendarTest : ::testing::Test {
 
 TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     EXPECT_TRUE(calendar().isVisible());
+    EXPECT_EQ(calendar().windowTitle(), "June - Group A Calender"); // the design title
     click(calendar().Day(9));
     ASSERT_NE(matchDay(), nullptr);
     EXPECT_EQ(matchDay()->Team2[1]->caption(), "Ecuador");
+    EXPECT_EQ(calendar().Day(9)->toolTip(), calendar().Day(9)->caption());
     EXPECT_EQ(matchDay()->twipsGeometry().height, 2595);
     click(calendar().Day(10)); // a bare day closes it
     EXPECT_EQ(matchDay(), nullptr);
