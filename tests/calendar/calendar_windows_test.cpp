@@ -40,7 +40,6 @@ TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     ASSERT_NE(matchDay(), nullptr);
     EXPECT_EQ(matchDay()->Team2[1]->caption(), "Ecuador");
     EXPECT_EQ(calendar().Day(9)->toolTip(), calendar().Day(9)->caption());
-    EXPECT_EQ(matchDay()->twipsGeometry().height, 2595);
     click(calendar().Day(10)); // a bare day closes it
     EXPECT_EQ(matchDay(), nullptr);
 
@@ -69,7 +68,6 @@ TEST_F(CalendarTest, TheMatchDayWindowShrinksOnlyWhileClosing) {
         test.program.form1().Animated->setCaption(animated);
         click(calendar().Day(20));
         Form5& day = *matchDay();
-        EXPECT_FALSE(day.CloseTimer.isActive());
         click(day.CloseMe);
         ASSERT_TRUE(day.CloseTimer.isActive());
         day.CloseTimer_Timer();
