@@ -40,13 +40,10 @@ TEST(KnockOutPages, EveryTransition) {
                    : KnockOutPages::groupButton(p, tables, "(group B)");
     };
     const std::pair<const char*, const char*> rows[] = {
-        {"", "A1groups31"},   {"N", "J1bare"},      {"P", "*1groups31"},  {"1", "*1groups31"},
-        {"2", "A2june31"},    {"NN", "J1bare"},     {"NP", "*1groups31"}, {"N1", "*1groups31"},
-        {"N2", "J2july"},     {"NB", "B1groups"},   {"2N", "A2june31"},   {"2P", "A2june31"},
-        {"21", "*1groups31"}, {"22", "A2june31"},   {"2B", "B1groups31"}, {"NB2", "B2june"},
-        {"NB2P", "B2june31"}, {"N2N", "J2july"},    {"N2P", "J2june31"},  {"N21", "*1groups31"},
-        {"N22", "J2july"},    {"N2PN", "J2july31"}, {"N2PP", "J2june31"}, {"N2P1", "*1groups31"},
-        {"N2P2", "J2july31"}};
+        {"", "A1groups31"},   {"N", "J1bare"},      {"P", "*1groups31"}, {"1", "*1groups31"},
+        {"NP", "*1groups31"}, {"2", "A2june31"},    {"N2", "J2july"},    {"2N", "A2june31"},
+        {"N2N", "J2july"},    {"2P", "A2june31"},   {"N2P", "J2june31"}, {"N2PN", "J2july31"},
+        {"NB", "B1groups"},   {"2B", "B1groups31"}, {"NB2", "B2june"},   {"NB2P", "B2june31"}};
     for (auto [moves, facts] : rows) {
         CalendarPage page;
         page.day(dayCount).grey = true; // as the window is designed

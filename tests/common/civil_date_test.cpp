@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CivilDate, ReadsDayMonthYearAndRefusesAnythingElse) {
+TEST(CivilDate, ReadsDatesAndTimesRefusingAnythingElseAndCountsDays) {
     EXPECT_EQ(parseDayMonthYear("9/6/2006"), (CivilDate{2006, 6, 9}));
     EXPECT_EQ(parseDayMonthYear("29/02/2004"), (CivilDate{2004, 2, 29}));
     for (const char* bad :
@@ -16,9 +16,7 @@ TEST(CivilDate, ReadsDayMonthYearAndRefusesAnythingElse) {
     for (auto [text, seconds] : times) {
         EXPECT_EQ(parseTimeOfDay(text), seconds) << text;
     }
-}
-
-TEST(CivilDate, CountsDayBoundariesAcrossMonthsAndYears) {
+    // Day boundaries across months and years.
     EXPECT_EQ(daysBetween({2006, 6, 9}, {2006, 6, 7}), -2);
     EXPECT_EQ(daysBetween({2006, 2, 9}, {2006, 6, 9}), 120);
     EXPECT_EQ(daysBetween({2001, 1, 1}, {2006, 1, 1}), 1826);

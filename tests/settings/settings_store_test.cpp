@@ -18,13 +18,6 @@ TEST_F(SettingsAtLoadAndClose, CloseSetsAutostartAndWritesWhatWasLoaded) {
     EXPECT_TRUE(test.program.ended());
 }
 
-TEST_F(SettingsAtLoadAndClose, AFailedWriteStillSetsAutostartAndEnds) {
-    test.files.failWrites = true;
-    load().CloseButton_Click();
-    EXPECT_EQ(test.autoStart.calls, std::vector<std::string>{"set"});
-    EXPECT_TRUE(test.program.ended());
-}
-
 // What the user had is never lost: a store that cannot be read is not written
 // over at the end; a missing one is, as an empty store.
 TEST(ReminderStore, IsWrittenAtTheEndOnlyWhenItWasReadOrMissing) {
