@@ -64,28 +64,31 @@ TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
 }
 
 // Accepted, the start-up stops before the icon and the bar. The download's
-// tick shows the estimates, saves the archive, opens the help page and ends
-// the run, leaving alone the reminders it never read.
+// tick shows the estimates, from the archive's size or without one, saves
+// the archive, opens the help page and ends the run, leaving alone the
+// reminders it never read.
 TEST(UpdateDownload, ShowsTheEstimatesSavesTheArchiveAndEnds) {
-    TestProgram test;
-    test.http.answers = {{schedule, offering("2000")}, {archive, "PK"}};
-    test.messageBox.answer = MessageBox::Answer::Yes;
-    test.files.contents["/app/RemindMe.dsl"] = reminders;
-    test.files.downloads = "/downloads";
-    test.program.start();
-    Form3& controller = *test.program.loadedForm3();
-    const Form8& window = *test.program.loadedForm8();
-    EXPECT_TRUE(controller.DownloaderTimer.isActive() && !test.program.loadedForm1());
-    EXPECT_FALSE(test.trayIcon.shown || window.isVisible() || window.CountTimer.isActive());
-    controller.DownloaderTimer_Timer();
-    const DownloadEstimate estimate = downloadTime("2000").value();
-    EXPECT_EQ(window.Teams->caption(), "Downloading Update...");
-    EXPECT_EQ(window.DateAndTime->caption().toStdString(), estimate.at56k);
-    EXPECT_EQ(window.Countdown->caption().toStdString(), estimate.at128k);
-    EXPECT_EQ(test.files.contents["/downloads/KC06Update.zip"], "PK");
-    EXPECT_EQ(test.shell.opened, std::vector<std::string>{site + "/Updates_Help.html"});
-    EXPECT_TRUE(test.program.ended());
-    EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], reminders);
+    for (const char* size : {"2000", "unknown"}) {
+        TestProgram test;
+        test.http.answers = {{schedule, offering(size)}, {archive, "PK"}};
+        test.messageBox.answer = MessageBox::Answer::Yes;
+        test.files.contents["/app/RemindMe.dsl"] = reminders;
+        test.files.downloads = "/downloads";
+        test.program.start();
+        Form3& controller = *test.program.loadedForm3();
+        const Form8& window = *test.program.loadedForm8();
+        EXPECT_TRUE(controller.DownloaderTimer.isActive() && !test.program.loadedForm1());
+        EXPECT_FALSE(test.trayIcon.shown || window.isVisible() || window.CountTimer.isActive());
+        controller.DownloaderTimer_Timer();
+        const DownloadEstimate estimate = downloadTime(size).value_or(unknownSizeEstimate());
+        EXPECT_EQ(window.Teams->caption(), "Downloading Update...");
+        EXPECT_EQ(window.DateAndTime->caption().toStdString(), estimate.at56k);
+        EXPECT_EQ(window.Countdown->caption().toStdString(), estimate.at128k);
+        EXPECT_EQ(test.files.contents["/downloads/KC06Update.zip"], "PK");
+        EXPECT_EQ(test.shell.opened, std::vector<std::string>{site + "/Updates_Help.html"});
+        EXPECT_TRUE(test.program.ended());
+        EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], reminders);
+    }
 }
 
 // A script left in the folder runs once, before the fixes page. The folder

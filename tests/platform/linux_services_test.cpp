@@ -2,7 +2,6 @@
 #include "platform/local_files.h"
 #include "platform/xdg_auto_start.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -72,17 +71,16 @@ TEST(XdgAutoStart, SetsTheSystemsEntryOrElseTheUsersAndClearsBoth) {
     const std::string user = root.filePath("home/autostart/kc_ui_tests.desktop").toStdString();
     LocalFiles files;
     XdgAutoStart autoStart = XdgAutoStart::fromStandardLocations(files);
+    // A file where the system's folder would be: the entry goes to the user's.
+    EXPECT_TRUE(files.write(root.filePath("etc").toStdString(), ""));
+    autoStart.set();
+    EXPECT_TRUE(files.exists(user) && !files.exists(system));
+    EXPECT_TRUE(files.remove(root.filePath("etc").toStdString()));
     autoStart.set();
     EXPECT_NE(files.read(system).value_or("").find("Exec=\"" + files.executablePath() + "\"\n"),
               std::string::npos);
-    EXPECT_TRUE(QDir().mkpath(root.filePath("home/autostart")) && files.write(user, ""));
     autoStart.clear();
     EXPECT_FALSE(files.exists(system) || files.exists(user));
-
-    EXPECT_TRUE(QDir(root.filePath("etc")).removeRecursively() &&
-                files.write(root.filePath("etc").toStdString(), ""));
-    autoStart.set();
-    EXPECT_TRUE(files.exists(user));
     qputenv("XDG_CONFIG_HOME", home);
     qputenv("XDG_CONFIG_DIRS", dirs);
 }
