@@ -1,15 +1,177 @@
 #pragma once
 
 #include "app/program.h"
-#include "fakes/fake_auto_start.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_http.h"
-#include "fakes/fake_instance.h"
-#include "fakes/fake_message_box.h"
-#include "fakes/fake_shell.h"
-#include "fakes/fake_tray_icon.h"
-#include "fakes/fake_window_effects.h"
+#include "common/text_search.h"
+#include "platform/auto_start.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/http.h"
+#include "platform/instance.h"
+#include "platform/message_box.h"
+#include "platform/shell.h"
+#include "platform/tray_icon.h"
+#include "platform/window_effects.h"
+
+#include <QWidget>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Fakes of the outside services: each records what the window tests read.
+
+class FakeClock final : public Clock {
+public:
+    LocalDateTime now() const override { return time; }
+    void set(const LocalDateTime& now) { time = now; }
+    LocalDateTime time{{2006, 6, 1}, 12, 0, 0};
+};
+
+// An in-memory program folder at /app.
+class FakeFiles final : public Files {
+public:
+    bool exists(const std::string& path) const override {
+        return contents.count(path) > 0 || unreadable.count(path) > 0;
+    }
+    // Test folders are all lower case, so comparing whole paths is enough.
+    bool existsIgnoringCase(const std::string& path) const override {
+        return std::any_of(contents.begin(), contents.end(), [&](const auto& entry) {
+            return toLowerAscii(entry.first) == toLowerAscii(path);
+        });
+    }
+    std::optional<std::string> read(const std::string& path) const override {
+        return contents.count(path) ? std::optional(contents.at(path)) : std::nullopt;
+    }
+    bool write(const std::string& path, const std::string& text) override {
+        ++writes;
+        if (!failWrites) {
+            contents[path] = text;
+        }
+        return !failWrites;
+    }
+    bool remove(const std::string& path) override { return contents.erase(path) > 0; }
+    bool setHidden(const std::string&) override { return true; }
+    std::string programFolder() const override { return "/app"; }
+    std::string downloadFolder() const override { return downloads; }
+    std::string executableBaseName() const override { return "kickoff-clock"; }
+    std::string executablePath() const override { return "/app/kickoff-clock"; }
+
+    std::map<std::string, std::string> contents;
+    std::set<std::string> unreadable; // there, but reading fails (a folder, no permission)
+    std::string downloads = "/app";
+    bool failWrites = false;
+    int writes = 0;
+};
+
+class FakeInstance final : public Instance {
+public:
+    bool anotherRunning() override { return another; }
+    bool another = false;
+};
+
+class FakeShell final : public Shell {
+public:
+    void open(const std::string& target) override { opened.push_back(target); }
+    std::vector<std::string> opened;
+};
+
+// Canned answers by address; an address without one fails like a server
+// that cannot be reached. Records every request.
+class FakeHttp final : public Http {
+public:
+    std::optional<std::string> getText(const std::string& url) override { return answer(url); }
+    std::optional<std::string> getBytes(const std::string& url) override { return answer(url); }
+    void getBytesLater(const std::string& url,
+                       std::function<void(std::optional<std::string>)> done) override {
+        done(answer(url));
+    }
+    // Every request is over when it returns, as with the real one.
+    bool stillExecuting() const override { return false; }
+
+    std::map<std::string, std::string> answers;
+    std::vector<std::string> requested;
+
+private:
+    std::optional<std::string> answer(const std::string& url) {
+        requested.push_back(url);
+        return answers.count(url) ? std::optional(answers.at(url)) : std::nullopt;
+    }
+};
+
+// Ok boxes are answered Ok, Yes/No boxes with `answer`.
+class FakeMessageBox final : public MessageBox {
+public:
+    struct Shown {
+        std::string title;
+        Buttons buttons;
+    };
+    Answer show(const std::string&, const std::string& title, Buttons buttons) override {
+        shown.push_back({title, buttons});
+        return buttons == Buttons::Ok ? Answer::Ok : answer;
+    }
+
+    Answer answer = Answer::No;
+    std::vector<Shown> shown;
+};
+
+// Handles are the windows' own ids; the test says which one is in front.
+class FakeWindowEffects final : public WindowEffects {
+public:
+    void keepOnTop(QWidget& window) override { keptOnTop.push_back(&window); }
+    int foregroundWindow() const override { return foreground; }
+    int handleOf(const QWidget& window) const override { return static_cast<int>(window.winId()); }
+    void setOpacity(QWidget& window, int alpha) override { opacities.emplace_back(&window, alpha); }
+    bool startSystemMove(QWidget&) override {
+        ++systemMoves;
+        return systemMoveWorks;
+    }
+
+    // The alphas given to one window, in order.
+    std::vector<int> opacitiesOf(const QWidget* window) const {
+        std::vector<int> alphas;
+        for (const auto& [target, alpha] : opacities) {
+            if (target == window) {
+                alphas.push_back(alpha);
+            }
+        }
+        return alphas;
+    }
+
+    int foreground = 0;
+    bool systemMoveWorks = true;
+    int systemMoves = 0;
+    std::vector<QWidget*> keptOnTop;
+    std::vector<std::pair<QWidget*, int>> opacities;
+};
+
+class FakeAutoStart final : public AutoStart {
+public:
+    void set() override { record("set", true); }
+    void clear() override { record("clear", false); }
+
+    bool entry = false;
+    std::vector<std::string> calls;
+
+private:
+    void record(const char* call, bool present) {
+        calls.push_back(call);
+        entry = present;
+    }
+};
+
+// Holds the record of the icon it shows; `click` plays one of the icon's
+// events as the desktop would.
+class FakeTrayIcon final : public TrayIcon {
+public:
+    bool add(const NotifyIconData& data) override { return (shown = data).has_value(); }
+    void remove(const NotifyIconData&) override { shown.reset(); }
+    void click(std::uint32_t code) const { report(*shown, code); }
+
+    std::optional<NotifyIconData> shown;
+};
 
 // A program wired to fake services, for window tests; ending it only
 // records that it ended.

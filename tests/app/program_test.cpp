@@ -1,0 +1,154 @@
+#include "about/about_movie.h"
+#include "about/form7.h"
+#include "app/form3.h"
+#include "app/tray_menu.h"
+#include "build_config.h"
+#include "countdown/form1.h"
+#include "fakes/test_program.h"
+#include "reminders/form8.h"
+#include "schedule/schedule_samples.h"
+#include "update/download_estimate.h"
+#include "update/form6.h"
+#include "widgets/caption_label.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string site(BuildConfig::siteUrl);
+const std::string schedule = site + "/GroupMatchs.xml";
+const std::string archive = "http://example.org/KC06Update06.zip";
+const std::string notFound = "<p>The requested URL was not found on this server.</p>";
+const std::string reminders = ";10/06/2006|21:00|England|Paraguay|B\r\n";
+
+// The site's schedule behind an offer of release 06 of `size` kilobytes.
+std::string offering(const std::string& size) {
+    return "<?xml?>\r\n<!-- [Update] " + archive + " [Update] -->\r\n<!-- [FSize] " + size +
+           " [FSize] -->\r\n" + siteSchedule();
+}
+
+} // namespace
+
+// Only an error page sends the start-up to the mirror, and only a schedule
+// read offers an update. Unless one is accepted, the bar comes up with what
+// was read.
+TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
+    const std::string mirror = std::string(BuildConfig::mirrorUrl) + "/GroupMatchs.xml";
+    const std::string ours = siteSchedule(), offer = offering(""), marked = notFound + offer;
+    const struct {
+        std::map<std::string, std::string> answers;
+        std::vector<std::string> requested;
+        std::string read;
+        std::size_t offers;
+    } cases[] = {
+        {{{schedule, ours}}, {schedule}, ours, 0},
+        {{{schedule, notFound}, {mirror, ours}}, {schedule, mirror}, ours, 0},
+        {{{mirror, ours}}, {schedule}, "", 0},                 // no site
+        {{{schedule, marked}}, {schedule, mirror}, marked, 0}, // no mirror
+        {{{schedule, offer}}, {schedule}, offer, 1},           // declined
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        TestProgram test;
+        test.http.answers = c.answers;
+        test.program.start();
+        EXPECT_EQ(test.http.requested, c.requested);
+        EXPECT_EQ(test.program.loadedForm3()->RichTextBox1, c.read);
+        EXPECT_EQ(test.program.groupTables().slot('A', 1).DATE.empty(), c.read.empty());
+        EXPECT_EQ(test.messageBox.shown.size(), c.offers);
+        EXPECT_TRUE(test.program.loadedForm1()->isVisible() && test.trayIcon.shown);
+    }
+}
+
+// Accepted, the start-up stops before the icon and the bar. The download's
+// tick shows the estimates, from the archive's size or without one, saves
+// the archive, opens the help page and ends the run, leaving alone the
+// reminders it never read.
+TEST(UpdateDownload, ShowsTheEstimatesSavesTheArchiveAndEnds) {
+    for (const char* size : {"2000", "unknown"}) {
+        TestProgram test;
+        test.http.answers = {{schedule, offering(size)}, {archive, "PK"}};
+        test.messageBox.answer = MessageBox::Answer::Yes;
+        test.files.contents["/app/RemindMe.dsl"] = reminders;
+        test.files.downloads = "/downloads";
+        test.program.start();
+        Form3& controller = *test.program.loadedForm3();
+        const Form8& window = *test.program.loadedForm8();
+        EXPECT_TRUE(controller.DownloaderTimer.isActive() && !test.program.loadedForm1());
+        EXPECT_FALSE(test.trayIcon.shown || window.isVisible() || window.CountTimer.isActive());
+        controller.DownloaderTimer_Timer();
+        const DownloadEstimate estimate = downloadTime(size).value_or(unknownSizeEstimate());
+        EXPECT_EQ(window.Teams->caption(), "Downloading Update...");
+        EXPECT_EQ(window.DateAndTime->caption().toStdString(), estimate.at56k);
+        EXPECT_EQ(window.Countdown->caption().toStdString(), estimate.at128k);
+        EXPECT_EQ(test.files.contents["/downloads/KC06Update.zip"], "PK");
+        EXPECT_EQ(test.shell.opened, std::vector<std::string>{site + "/Updates_Help.html"});
+        EXPECT_TRUE(test.program.ended());
+        EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], reminders);
+    }
+}
+
+// A script left in the folder runs once, before the fixes page. The folder
+// gets its icon file unless it has one in any letter case.
+TEST(FolderChores, AScriptRunsOnceAndTheFolderGetsItsIcon) {
+    TestProgram test;
+    test.files.contents["/app/setup.bat"] = "";
+    test.program.start();
+    EXPECT_EQ(test.shell.opened,
+              (std::vector<std::string>{"/app/setup.bat", site + "/Fixes.html"}));
+    EXPECT_FALSE(test.files.exists("/app/setup.bat"));
+    EXPECT_NE(test.files.contents["/app/desktop.ini"].find("kickoff-clock.exe"), std::string::npos);
+    TestProgram again;
+    again.files.contents["/app/DESKTOP.INI"] = "mine";
+    again.program.start();
+    EXPECT_EQ(again.files.writes, 0);
+}
+
+// The icon shows. About opens one window playing the site's movie. A double
+// click on the icon hides the windows, stopping the movie, and the next
+// brings back only the bar. Exit takes the icon away and ends, saving the
+// reminders but not the settings.
+TEST(TrayIcon, ItsClicksAndItsMenu) {
+    const std::string movieUrl = site + "/images/flash/about.swf";
+    const std::string movie = "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
+    TestProgram test;
+    test.http.answers[movieUrl] = movie;
+    test.program.start();
+    ASSERT_TRUE(test.trayIcon.shown);
+    TrayMenu& menu = *test.program.loadedForm3()->mnuPopup;
+    menu.aboutme->trigger();
+    menu.aboutme->trigger();
+    EXPECT_EQ(std::count(test.http.requested.begin(), test.http.requested.end(), movieUrl), 1);
+    Form7& about = *test.program.loadedForm7();
+    EXPECT_TRUE(about.isVisible() && about.ShockwaveFlash1->playing());
+    EXPECT_EQ(about.ShockwaveFlash1->movie().toStdString(), movie);
+
+    Form1& bar = *test.program.loadedForm1();
+    test.trayIcon.click(TrayIcon::leftButtonDoubleClick);
+    EXPECT_TRUE(bar.isMinimized() && !bar.isVisible() && !about.isVisible());
+    EXPECT_FALSE(about.ShockwaveFlash1->playing());
+    test.trayIcon.click(TrayIcon::leftButtonDoubleClick);
+    EXPECT_TRUE(bar.isVisible() && !bar.isMinimized() && !about.isVisible());
+
+    menu.website->trigger();
+    menu.email->trigger();
+    EXPECT_EQ(test.shell.opened,
+              (std::vector<std::string>{site + "/", std::string("mailto:") + BuildConfig::mail}));
+    test.program.loadedForm3()->Reminders = reminders;
+    menu.exitme->trigger();
+    EXPECT_TRUE(!test.trayIcon.shown && test.program.ended());
+    EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], reminders);
+    EXPECT_FALSE(test.files.exists("/app/settings.dsl"));
+}
+
+TEST(ConversionWindow, EveryClickAppendsTheWholeListing) {
+    TestProgram test;
+    Form6& tool = test.program.form6();
+    tool.Command1->click();
+    tool.Command1->click();
+    // Six matches of seven lines, twice.
+    EXPECT_EQ(tool.RichTextBox2->toPlainText().count('\n'), 84);
+}
