@@ -1,6 +1,5 @@
-#!/usr/bin/env python3
 """The user's files stay whole, the old ones or the new, when the program is killed
-around its saves, fills its disk or finds its folder read-only; a huge store."""
+around its saves, fills its disk or finds its folder read-only."""
 
 import os
 import random
@@ -8,7 +7,7 @@ import subprocess
 import tempfile
 import time
 
-from harness import (ANIMATED, CLOSE, FACE, PRIVATE_MOUNTS, ProgramRun, click, main, read,
+from harness import (ANIMATED, CLOSE, FACE, PRIVATE_MOUNTS, ProgramRun, click, main,
                      settle, shown, wait_for, xdotool)
 
 LINES = b"".join(b";%02d/06/2006|%02d:00|Costa rica|Poland|a\r\n" % (day, hour)
@@ -40,11 +39,6 @@ def test(binary):
             assert run.written()["settings.dsl"] in (OLD["settings.dsl"], NEW)
             assert run.written()["RemindMe.dsl"] == OLD["RemindMe.dsl"]
 
-    # A 10 MB store ending in garbage: bench/startup_time.py measures such starts
-    # quietly; here the bound only catches a hang or a read growing too fast.
-    with ProgramRun(binary, files={"RemindMe.dsl": LINES * 2600 + os.urandom(1 << 16)}):
-        wait_for(lambda: shown("Countdown"), 10, "the bar, promptly")
-
     if not PRIVATE_MOUNTS:
         return print("skipped: a read-only folder, a full disk: no mounts of our own here")
     disk, size = tempfile.mkdtemp(), f"size={os.path.getsize(binary) + (4 << 20)}"
@@ -58,7 +52,7 @@ def test(binary):
             assert run.process.wait(timeout=30) == 0
             assert run.written() == OLD, run.written().keys()  # nothing written there
             if run.read_only:  # carried into the user's folder, with the new settings
-                assert read(run.home + "/config/kickoff-clock/settings.dsl") == NEW
+                assert (run.home / "config/kickoff-clock/settings.dsl").read_bytes() == NEW
     subprocess.run(["umount", disk], check=True)
     os.rmdir(disk)
 

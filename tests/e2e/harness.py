@@ -1,6 +1,5 @@
-"""Runs the real kickoff-clock binary as a user would: `main(test)` re-runs the
-script on a virtual display with a D-Bus session, where the machine allows with a
-loopback (the site's fixed ports are ours) and mounts of its own."""
+"""The real kickoff-clock binary run as a user would, on a virtual display with a D-Bus
+session and, where the machine allows, a loopback and mounts of its own."""
 
 import os
 import pathlib
@@ -11,25 +10,23 @@ import tempfile
 import time
 from urllib.parse import urlsplit
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-SITE_SCHEDULE = HERE + "/../../site/GroupMatchs.xml"  # as the site serves it
+HERE = pathlib.Path(__file__).resolve().parent
+SITE_SCHEDULE = (HERE / "../../site/GroupMatchs.xml").read_bytes()  # as the site serves it
 SITE_URL = os.environ.get("KC_SITE_URL", "http://127.0.0.1:8006")
 MIRROR_URL = os.environ.get("KC_MIRROR_URL", "http://127.0.0.1:8016")
 PRIVATE_MOUNTS = os.environ.get("KICKOFF_E2E_PRIVATE") == "1"  # made now, they vanish with us
-# On the bar, from its top left corner.
-EXPAND, SEARCH_BOX, CLOSE, FACE = (155, 15), (74, 15), (173, 14), (60, 8)
+EXPAND, SEARCH_BOX, CLOSE, FACE = (155, 15), (74, 15), (173, 14), (60, 8)  # on the bar
 ANIMATED, AUTO_LOAD, AUTO_COMPLETE = (220, 8), (300, 8), (240, 23)
 
 
 def main(test):  # runs test(binary) on a virtual desktop; exits 0 if it passes
     if os.environ.get("KICKOFF_E2E_STAGE") != "in":
-        # Xvfb picks a free display and, never resetting, takes a program started
-        # right after another ended; a runtime folder of its own for the buses.
+        # Xvfb picks a free display; never resetting, it takes one program after another.
         display = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24",
                                     "-nolisten", "tcp", "-noreset"], stdout=subprocess.PIPE,
                                    stderr=subprocess.DEVNULL, text=True)
         os.environ.update(DISPLAY=":" + display.stdout.readline().strip(), KICKOFF_E2E_STAGE="in",
-                          XDG_RUNTIME_DIR=tempfile.mkdtemp(prefix="kc-runtime-"))
+                          XDG_RUNTIME_DIR=tempfile.mkdtemp(prefix="kc-runtime-"))  # the buses
         command = ["dbus-run-session", "--", sys.executable] + sys.argv
         private = ["unshare", "-rnm", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
         if shutil.which("unshare") and not subprocess.run(private + ["true"]).returncode:
@@ -43,7 +40,6 @@ def main(test):  # runs test(binary) on a virtual desktop; exits 0 if it passes
            "org.a11y.Bus.GetAddress"]  # up before the program
     wait_for(lambda: not subprocess.run(ask, capture_output=True).returncode, 30, "a11y bus")
     test(os.path.abspath(sys.argv[1]))  # raising, it exits 1
-    print("passed")
 
 
 def wait_for(condition, timeout=15.0, what="condition"):  # its first true value
@@ -55,20 +51,15 @@ def wait_for(condition, timeout=15.0, what="condition"):  # its first true value
     return value
 
 
-def read(path):
-    with open(path, "rb") as f:
-        return f.read()
-
-
 class LoopbackSite:  # serving `files`, `mirror_files` (the schedule; False: refusing)
 
     def __init__(self, files=None, mirror_files=None, site_rules=()):
         self.root = tempfile.mkdtemp(prefix="kc-site-")
-        command = [sys.executable, HERE + "/../fixtures/loopback_site.py", "--log",
+        command = [sys.executable, HERE / "../fixtures/loopback_site.py", "--log",
                    self.root + "/log"] + [a for rule in site_rules for a in ("--site-rule", rule)]
         for name, url, content in (("site", SITE_URL, files), ("mirror", MIRROR_URL, mirror_files)):
             os.mkdir(f"{self.root}/{name}")
-            for file, data in (content or {"GroupMatchs.xml": read(SITE_SCHEDULE)}).items():
+            for file, data in (content or {"GroupMatchs.xml": SITE_SCHEDULE}).items():
                 pathlib.Path(f"{self.root}/{name}/{file}").write_bytes(data)
             command += [f"--{name}-root", f"{self.root}/{name}",
                         f"--{name}-port", "off" if content is False else str(urlsplit(url).port)]
@@ -76,7 +67,7 @@ class LoopbackSite:  # serving `files`, `mirror_files` (the schedule; False: ref
         assert self.process.stdout.readline().startswith("READY"), "no loopback site (ports?)"
 
     def requests(self):  # (server, path), in order
-        return [tuple(line.split()) for line in read(self.root + "/log").decode().splitlines()]
+        return [tuple(line.split()) for line in pathlib.Path(self.root, "log").open()]
 
     def __enter__(self):
         return self
@@ -91,15 +82,14 @@ class ProgramRun:  # from a fresh program folder in `parent`, with folders of it
 
     def __init__(self, binary, fake_time="2006-06-01 10:00:00", files=None, read_only=False,
                  parent=None):
-        self.folder = tempfile.mkdtemp(prefix="kc-e2e-", dir=parent)
-        self.home = tempfile.mkdtemp(prefix="kc-e2e-home-")
+        self.folder = pathlib.Path(tempfile.mkdtemp(prefix="kc-e2e-", dir=parent))
+        self.home = pathlib.Path(tempfile.mkdtemp(prefix="kc-e2e-home-"))
         self.executable = shutil.copy2(binary, self.folder)
         for name, contents in (files or {}).items():
-            pathlib.Path(self.folder, name).write_bytes(contents)
-        os.mkdir(self.home + "/bin")  # noting what the desktop is asked to open
-        pathlib.Path(self.home + "/bin/xdg-open").write_text(
-            f'#!/bin/sh\necho "$1" >> {self.home}/opened\n')
-        os.chmod(self.home + "/bin/xdg-open", 0o755)
+            (self.folder / name).write_bytes(contents)
+        (self.home / "bin").mkdir()  # an xdg-open noting what the desktop is asked to open
+        (self.home / "bin/xdg-open").write_text(f'#!/bin/sh\necho "$1" >> {self.home}/opened\n')
+        (self.home / "bin/xdg-open").chmod(0o755)
         self.fake_time, self.read_only = fake_time, read_only
         self.command, self.env = [self.executable], {}  # the package's run sets its own
         if read_only:  # root writes through modes, not through a read-only mount
@@ -107,7 +97,7 @@ class ProgramRun:  # from a fresh program folder in `parent`, with folders of it
 
     def __enter__(self):
         env = dict(os.environ, PATH=f"{self.home}/bin:{os.environ['PATH']}",
-                   XDG_CONFIG_HOME=self.home + "/config", XDG_CONFIG_DIRS=self.home + "/xdg",
+                   XDG_CONFIG_HOME=f"{self.home}/config", XDG_CONFIG_DIRS=f"{self.home}/xdg",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         # Preloaded, so the process is the program itself; timers keep real time.
         env.update(LD_PRELOAD="/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1",
@@ -119,18 +109,17 @@ class ProgramRun:  # from a fresh program folder in `parent`, with folders of it
     def __exit__(self, *exc):
         self.process.terminate()  # nothing if it ended
         self.process.wait(timeout=10)
-        if self.read_only:
-            subprocess.run(["umount", self.folder], check=True)
+        subprocess.run(["umount", self.folder], stderr=subprocess.DEVNULL)  # if read-only
         shutil.rmtree(self.folder)
         shutil.rmtree(self.home)
 
     def written(self, *besides):  # the files beside the program, with contents
-        return {n: read(f"{self.folder}/{n}") for n in set(os.listdir(self.folder)) - {
-            os.path.basename(self.executable), *besides}}
+        return {f.name: f.read_bytes() for f in self.folder.iterdir()
+                if f.name not in {os.path.basename(self.executable), *besides}}
 
     def opened(self):  # what the program asked the desktop to open, in order
-        opened = self.home + "/opened"
-        return read(opened).decode().splitlines() if os.path.exists(opened) else []
+        opened = self.home / "opened"
+        return opened.read_text().splitlines() if opened.exists() else []
 
     def windows(self):  # the top-level windows as accessible trees
         import pyatspi  # only present inside the virtual desktop
@@ -224,8 +213,7 @@ def open_panel(run, keys, name, offer=None):  # typed into the search, `offer` a
     xdotool("type", "--delay", 80, keys[1:])
     wait_for(lambda: box() == name, what="the completed name")
     settle((186, 30))
-    xdotool("key", "Return")
-    # The panel's title bears the team's group once its match is found.
+    xdotool("key", "Return")  # the panel's title bears the group once its match is found
     panel = wait_for(lambda: next((w for w in run.windows()
                                    if w.name.startswith(name + " (group ")), None),
                      what="the team's panel")

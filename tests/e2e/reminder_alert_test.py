@@ -1,6 +1,7 @@
-#!/usr/bin/env python3
-"""On the match day the alert opens at start-up and counts down to kick-off."""
+"""On the match day the alert opens at start-up and counts down to kick-off, promptly
+though the store holds 10 MB of later matches and garbage besides."""
 
+import os
 import re
 import time
 
@@ -12,8 +13,10 @@ def test(binary):
         found = re.fullmatch(r"Match starts in (\d+) minutes (\d+) seconds", labels(alert)[2][0])
         return found and int(found[1]) * 60 + int(found[2])
 
-    store = {"RemindMe.dsl": b";09/06/2006|18:00|Costa rica|Germany|a\r\n"}
-    with ProgramRun(binary, "2006-06-09 09:30:00", store) as run:
+    later = b"".join(b";%02d/06/2006|%02d:00|Costa rica|Poland|a\r\n" % (day, hour)
+                     for day in range(20, 30) for hour in range(12, 22))
+    store = b";09/06/2006|18:00|Costa rica|Germany|a\r\n" + later * 2600 + os.urandom(1 << 16)
+    with ProgramRun(binary, "2006-06-09 09:30:00", {"RemindMe.dsl": store}) as run:
         started = time.monotonic()
         alert = run.window("Match Reminder")
         assert alert.getRoleName() == "alert"  # a screen reader speaks it as it opens

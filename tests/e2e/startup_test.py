@@ -1,18 +1,13 @@
-#!/usr/bin/env python3
-"""Start-up and fetch: a first start on the site's schedule; the mirror's when the site
-has none, its update taken up; failing servers neither hold up the bar nor leave
-anything written."""
-
-import os
-import time
+"""Start-up and fetch: a first start; the mirror when the site fails, its update taken
+up; failing servers neither hold up the bar nor leave anything written."""
 
 from harness import (SITE_SCHEDULE, SITE_URL, LoopbackSite, ProgramRun, geometry, labels, main,
-                     press, read, wait_for)
+                     press, wait_for)
 
 SCHEDULE, MIRRORED = ("site", "/GroupMatchs.xml"), ("mirror", "/GroupMatchs.xml")
 OFFER = {"GroupMatchs.xml": b"\r\n".join(  # the site's schedule announcing an update
     b"<!-- [Update] %s/KC06Update06.zip [Update] -->" % SITE_URL.encode()
-    if line.startswith(b"<!-- [Update] ") else line for line in read(SITE_SCHEDULE).split(b"\r\n"))}
+    if line.startswith(b"<!-- [Update] ") else line for line in SITE_SCHEDULE.split(b"\r\n"))}
 ARCHIVE = bytes(range(256)) * 2 + b"\r\n\x00\x1a end"  # what a text transfer would mangle
 REMINDERS = {"RemindMe.dsl": b";10/06/2006|21:00|England|Paraguay|B\r\n"}
 DESKTOP = ("desktop.ini", ".hidden")
@@ -35,18 +30,15 @@ def test(binary):
                           " of the 2006 World Cup.") in labels(bar), what="the day counter")
         # Grown open, then edge keeping holds it 20 twips off the top right.
         wait_for(lambda: geometry() == (1280 - 253, 1, 186, 30), what="the bar's place")
-        wait_for(lambda: os.path.exists(run.folder + "/ran.txt"), what="setup.bat's run")
-        assert run.written(*DESKTOP) == {"ran.txt": b"ran\n"}, run.written().keys()
+        wait_for(lambda: run.written(*DESKTOP) == {"ran.txt": b"ran\n"}, what="setup.bat, run")
         assert b"\r\nIconFile= kickoff-clock.exe\r\n" in run.written()["desktop.ini"]
         assert run.opened() == [SITE_URL + "/Fixes.html"], run.opened()
         assert site.requests() == [SCHEDULE], site.requests()
 
-    # Dripped, so the download window shows; only a schedule really read offers.
-    with LoopbackSite(files={"KC06Update06.zip": ARCHIVE}, mirror_files=OFFER,
-                      site_rules=["/KC06Update06.zip=drip:0.005"]) as site, \
+    # Only a schedule really read offers an update.
+    with LoopbackSite(files={"KC06Update06.zip": ARCHIVE}, mirror_files=OFFER) as site, \
             ProgramRun(binary, files=REMINDERS) as run:
         press(run.window("There is an update available!"), "Yes")
-        run.window("Downloading Update...")
         assert run.process.wait(timeout=30) == 0
         assert run.written(*DESKTOP) == dict(REMINDERS, **{"KC06Update.zip": ARCHIVE})
         assert run.opened() == [SITE_URL + "/Updates_Help.html"], run.opened()
@@ -54,9 +46,7 @@ def test(binary):
 
     for servers, requests in BAD_SERVERS:
         with LoopbackSite(**servers) as site, ProgramRun(binary) as run:
-            started = time.monotonic()
-            run.window("Kickoff Clock", timeout=21)
-            assert time.monotonic() - started < 16, servers  # with room for a loaded machine
+            run.window("Kickoff Clock", timeout=16)  # with room for a loaded machine
             assert [w.name for w in run.windows()] == ["Kickoff Clock"], servers
             assert run.written().keys() == set(DESKTOP), servers
             assert set(site.requests()) == requests, site.requests()  # Qt may ask again
