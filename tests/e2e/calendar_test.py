@@ -12,9 +12,12 @@ def shows(window, *starts):  # texts so starting among its labels and buttons
     return all(any(t.startswith(start) for t in texts) for start in starts)
 
 
+def closed(run, title):
+    return lambda: title not in [w.name for w in run.windows()]
+
+
 def test(binary):
     with LoopbackSite(), ProgramRun(binary) as run:
-        closed = lambda title: lambda: title not in [w.name for w in run.windows()]  # noqa: E731
         panel = open_panel(run, "ge", "Germany")
         press(panel, "Widen panel")
         press(panel, "Group Match Calender")
@@ -25,9 +28,9 @@ def test(binary):
         wait_for(lambda: shows(run.window(MATCH_DAY), "09/06/2006", "18:00", "Germany",
                                "Costa rica", "21:00", "Poland", "Ecuador"), what="day 9's matches")
         click((134, 11), title=MATCH_DAY)  # its close button
-        wait_for(closed(MATCH_DAY), what="the match day window shrunk away")
+        wait_for(closed(run, MATCH_DAY), what="the match day window shrunk away")
         press(calendar, "Close")
-        wait_for(closed(GROUP_A), what="the calendar closed")
+        wait_for(closed(run, GROUP_A), what="the calendar closed")
         press(panel, "All Groups Calender")
         assert shows(run.window("June - All Groups Calender"), "9. Germany vs")
 

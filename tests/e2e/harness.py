@@ -201,8 +201,9 @@ def settle(size):  # until the bar has its size and edge keeping no longer moves
 
 
 def open_panel(run, keys, name, offer=None):  # typed into the search, `offer` after one key
+    def box():  # the search box's text while it shows
+        return next((c.queryText().getText(0, -1) for c in _shown(bar, "text")), None)
     bar = run.window("Kickoff Clock")
-    box = lambda: next((c.queryText().getText(0, -1) for c in _shown(bar, "text")), None)
     settle((186, 30))
     click(EXPAND)
     wait_for(lambda: box() == "Search for a team...", what="the prompt")

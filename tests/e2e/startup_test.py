@@ -35,7 +35,7 @@ def test(binary):
         assert run.opened() == [SITE_URL + "/Fixes.html"], run.opened()
         assert site.requests() == [SCHEDULE], site.requests()
 
-    # Only a schedule really read offers an update.
+    # The site has no schedule: the mirror's, which offers an update.
     with LoopbackSite(files={"KC06Update06.zip": ARCHIVE}, mirror_files=OFFER) as site, \
             ProgramRun(binary, files=REMINDERS) as run:
         press(run.window("There is an update available!"), "Yes")

@@ -14,9 +14,8 @@ def icon():  # the tray is as wide as its icons
 def test(binary):
     with LoopbackSite() as site, ProgramRun(binary) as run:
         run.window("Kickoff Clock")
-        # The tray goes with the display.
         subprocess.Popen(["trayer", "--edge", "bottom", "--align", "right", "--widthtype",
-                          "request"], stderr=subprocess.DEVNULL)
+                          "request"], stderr=subprocess.DEVNULL)  # it goes with the display
         wait_for(lambda: shown("panel") and icon(), what="the icon")
         xdotool("mousemove", *icon())
         wait_for(lambda: ("Kickoff Clock", "tool tip") in [
