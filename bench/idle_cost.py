@@ -82,8 +82,7 @@ def open_calendar():
     """Germany's widened panel, its group calendar, day 9's matches; then the
     mouse leaves the windows."""
     sys.path.insert(0, _E2E)
-    from desktop import click, geometry, settle, type_keys
-    from harness import wait_for
+    from harness import click, geometry, settle, wait_for, xdotool
 
     def shown(title):
         return wait_for(lambda: subprocess.run(["xdotool", "search", "--name", f"^{title}$"],
@@ -93,7 +92,7 @@ def open_calendar():
     click((155, 15))  # the search view
     click((70, 15))  # into the box
     time.sleep(0.5)
-    type_keys("ge")
+    xdotool("type", "--delay", 80, "ge")
     time.sleep(0.5)
     subprocess.run(["xdotool", "key", "Return"], check=True)
     shown("Team")
@@ -114,7 +113,7 @@ def one_run(build, seconds, settle, calendar, reminders):
     try:
         if calendar:
             sys.path.insert(0, _E2E)
-            from loopback import LoopbackSite
+            from harness import LoopbackSite
             site = LoopbackSite()
         write_store(folder, reminders)
         processes["bar"] = start_bar(os.path.join(build, "src", "kickoff-clock"), folder,

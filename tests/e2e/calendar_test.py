@@ -1,52 +1,39 @@
-#!/usr/bin/env python3
-"""From a team's widened panel, the calendars: the group page, a day's
-matches, the knock-out pages, the all-groups page; closed and opened again."""
+"""From a team's widened panel: the group calendar and a day's matches; closed, and a
+calendar opened again."""
 
-import harness
-from desktop import click, open_widened_panel
-from loopback import LoopbackSite
+from harness import (LoopbackSite, ProgramRun, accessible, buttons, click, labels, main,
+                     open_panel, press, wait_for)
 
-GROUP_CALENDER, ALL_GROUPS_CALENDER = (263, 37), (263, 59)  # on the panel
-# On the calendar, in pixels from its top left corner.
-NEXT, STAGE_2, GROUP_A, CLOSE = (340, 12), (396, 232), (33, 216), (453, 11)
-DAY_9, CLOSE_MATCH_DAY = (104, 72), (134, 11)
-GROUP_A_PAGE, JULY_PAGE, MATCH_DAY = "June - Group A Calender", "July - Knock-out Stages", \
-    "Match Day Information"
-DAY_9_MATCHES = ["09/06/2006", "18:00", "Germany", "Costa rica", "21:00", "Poland", "Ecuador"]
+GROUP_A, MATCH_DAY = "June - Group A Calender", "Match Day Information"
+
+
+def shows(window, *starts):  # texts so starting among its labels and buttons
+    texts = [text for text, _ in labels(window)] + buttons(window)
+    return all(any(t.startswith(start) for t in texts) for start in starts)
+
+
+def closed(run, title):
+    return lambda: title not in [w.name for w in run.windows()]
 
 
 def test(binary):
-    with LoopbackSite(), harness.ProgramRun(binary, fake_time="2006-06-01 10:00:00") as run:
-        def shows(window, *starts):
-            texts = [text for text, _ in run.labels(window)] + run.buttons(window)
-            return all(any(t.startswith(start) for t in texts) for start in starts)
-
-        def gone(title):
-            return lambda: not any(w.name == title for w in run.windows())
-
-        open_widened_panel(run, "ge", "Germany")
-        for _ in range(2):  # opened, used, closed; and again
-            click(GROUP_CALENDER, title="Team")
-            calendar = run.window(GROUP_A_PAGE)
-            assert shows(calendar, "9. Germany vs", "14. Germany vs", "20. Ecuador vs Germany")
-            click(DAY_9, title=GROUP_A_PAGE)
-            match_day = run.window(MATCH_DAY)
-            harness.wait_for(lambda: shows(match_day, *DAY_9_MATCHES), what="day 9's matches")
-            click(CLOSE_MATCH_DAY, title=MATCH_DAY)
-            harness.wait_for(gone(MATCH_DAY), what="the match day window shrunk away")
-
-            click(NEXT, title=GROUP_A_PAGE)
-            click(STAGE_2, title=run.window(JULY_PAGE).name)
-            harness.wait_for(lambda: shows(calendar, "9. [Final]"), what="July's knock-out page")
-            click(GROUP_A, title=JULY_PAGE)
-            click(STAGE_2, title=run.window(GROUP_A_PAGE).name)
-            click(NEXT, title=GROUP_A_PAGE)
-            harness.wait_for(lambda: shows(calendar, "24. [Second-Round]"), what="June's knock-out page")
-
-            click(ALL_GROUPS_CALENDER, title="Team")
-            click(CLOSE, title=run.window("June - All Groups Calender").name)
-            harness.wait_for(gone("June - All Groups Calender"), what="the calendar closed")
+    with LoopbackSite(), ProgramRun(binary) as run:
+        panel = open_panel(run, "ge", "Germany")
+        press(panel, "Widen panel")
+        press(panel, "Group Match Calender")
+        calendar = run.window(GROUP_A)
+        accessible(calendar)
+        assert shows(calendar, "9. Germany vs", "14. Germany vs", "20. Ecuador vs Germany")
+        click((104, 72), title=GROUP_A)  # day 9
+        wait_for(lambda: shows(run.window(MATCH_DAY), "09/06/2006", "18:00", "Germany",
+                               "Costa rica", "21:00", "Poland", "Ecuador"), what="day 9's matches")
+        click((134, 11), title=MATCH_DAY)  # its close button
+        wait_for(closed(run, MATCH_DAY), what="the match day window shrunk away")
+        press(calendar, "Close")
+        wait_for(closed(run, GROUP_A), what="the calendar closed")
+        press(panel, "All Groups Calender")
+        assert shows(run.window("June - All Groups Calender"), "9. Germany vs")
 
 
 if __name__ == "__main__":
-    harness.main(test, private_network=True)
+    main(test)

@@ -1,96 +1,48 @@
-"""Runs the real kickoff-clock binary as a user would: `main(test)` re-runs the
-script on a virtual display (Xvfb) and a private D-Bus session (windows are
-read back over the accessibility bus); each run has its own program folder,
-faketime for the date and a stub `xdg-open` first on PATH that records what it
-is asked to open.
-"""
+"""The real kickoff-clock binary run as a user would, on a virtual display with a D-Bus
+session and, where the machine allows, a loopback and mounts of its own."""
 
 import os
+import pathlib
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
-import traceback
+from urllib.parse import urlsplit
 
-LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
-_STAGE = "KICKOFF_E2E_STAGE"
-_READ_ONLY_MOUNT = ["sh", "-c", 'mount --bind "$0" "$0" && mount -o remount,bind,ro "$0" "$0" '
-                    '&& exec "$@"']
-SKIPPED = 77  # CTest's SKIP_RETURN_CODE for the end-to-end tests
-
-
-def _namespaces(network, mounts):
-    """A user namespace with a loopback of its own and/or mounts of its own."""
-    setup = "ip link set lo up && " if network else ""
-    flags = "-r" + ("n" if network else "") + ("m" if mounts else "")
-    return ["unshare", flags, "sh", "-c", setup + 'exec "$@"', "sh"]
+HERE = pathlib.Path(__file__).resolve().parent
+SITE_SCHEDULE = (HERE / "../../site/GroupMatchs.xml").read_bytes()  # as the site serves it
+SITE_URL = os.environ.get("KC_SITE_URL", "http://127.0.0.1:8006")
+MIRROR_URL = os.environ.get("KC_MIRROR_URL", "http://127.0.0.1:8016")
+PRIVATE_MOUNTS = os.environ.get("KICKOFF_E2E_PRIVATE") == "1"  # made now, they vanish with us
+EXPAND, SEARCH_BOX, CLOSE, FACE = (155, 15), (74, 15), (173, 14), (60, 8)  # on the bar
+ANIMATED, AUTO_LOAD, AUTO_COMPLETE = (220, 8), (300, 8), (240, 23)
 
 
-def main(test, private_network=False, private_mounts=False):
-    """Runs `test(binary)` on a virtual desktop, where the machine allows it on
-    a loopback of its own with `private_network` and with mounts of its own
-    (that vanish with it) with `private_mounts`; exits 0 if it passes."""
-    stage = os.environ.get(_STAGE, "")
-    if stage == "":
-        command = [sys.executable] + sys.argv
-        wrapper = _namespaces(private_network, private_mounts)
-        if (private_network or private_mounts) and shutil.which("unshare") and subprocess.run(
-                wrapper + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
-            command = wrapper + command
-        sys.exit(_rerun(command, "display"))
-    if stage == "display":
-        # A runtime folder of its own: tests running side by side on the same
-        # display number (each in its own network) must not share the
-        # accessibility bus's socket, which lives there.
-        os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp(prefix="kc-runtime-")
-        display = _start_display()
+def main(test):  # runs test(binary) on a virtual desktop; exits 0 if it passes
+    if os.environ.get("KICKOFF_E2E_STAGE") != "in":
+        # Xvfb picks a free display; never resetting, it takes one program after another.
+        display = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24",
+                                    "-nolisten", "tcp", "-noreset"], stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, text=True)
+        os.environ.update(DISPLAY=":" + display.stdout.readline().strip(), KICKOFF_E2E_STAGE="in",
+                          XDG_RUNTIME_DIR=tempfile.mkdtemp(prefix="kc-runtime-"))  # the buses
+        command = ["dbus-run-session", "--", sys.executable] + sys.argv
+        private = ["unshare", "-rnm", "sh", "-c", 'ip link set lo up && exec "$@"', "sh"]
+        if shutil.which("unshare") and not subprocess.run(private + ["true"]).returncode:
+            command, os.environ["KICKOFF_E2E_PRIVATE"] = private + command, "1"
         try:
-            sys.exit(_rerun(["dbus-run-session", "--", sys.executable] + sys.argv, "inside"))
+            sys.exit(subprocess.run(command).returncode)
         finally:
             display.terminate()
-            display.wait()
             shutil.rmtree(os.environ["XDG_RUNTIME_DIR"], ignore_errors=True)
-    binary = os.path.abspath(sys.argv[1])
-    try:
-        # The accessibility bus must answer before the program starts.
-        ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
-               "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
-        wait_for(lambda: subprocess.run(ask, capture_output=True).returncode == 0, timeout=30,
-                 what="the accessibility bus")
-        test(binary)
-    except Exception:
-        traceback.print_exc()
-        sys.exit(1)
-    print("passed")
+    ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+           "org.a11y.Bus.GetAddress"]  # up before the program
+    wait_for(lambda: not subprocess.run(ask, capture_output=True).returncode, 30, "a11y bus")
+    test(os.path.abspath(sys.argv[1]))  # raising, it exits 1
 
 
-def _rerun(command, stage):
-    return subprocess.run(command, env=dict(os.environ, **{_STAGE: stage})).returncode
-
-
-def _start_display():
-    """Starts Xvfb on the first display number it can really take (so tests
-    that follow each other never race for one) and sets DISPLAY. The server
-    never resets, so a program started right after another ended connects."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                               "1280x800x24", "-nolisten", "tcp", "-noreset"],
-                              pass_fds=[write_end], stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            raise AssertionError("Xvfb did not start")
-        number += chunk
-    os.close(read_end)
-    os.environ["DISPLAY"] = ":" + number.decode().strip()
-    return server
-
-
-def wait_for(condition, timeout=15.0, what="condition"):
-    """Polls `condition` until it returns a true value, which is returned."""
+def wait_for(condition, timeout=15.0, what="condition"):  # its first true value
     deadline = time.monotonic() + timeout
     while not (value := condition()):
         if time.monotonic() > deadline:
@@ -99,142 +51,173 @@ def wait_for(condition, timeout=15.0, what="condition"):
     return value
 
 
-def read(path):
-    with open(path, "rb") as f:
-        return f.read()
+class LoopbackSite:  # serving `files`, `mirror_files` (the schedule; False: refusing)
 
+    def __init__(self, files=None, mirror_files=None, site_rules=()):
+        self.root = tempfile.mkdtemp(prefix="kc-site-")
+        command = [sys.executable, HERE / "../fixtures/loopback_site.py", "--log",
+                   self.root + "/log"] + [a for rule in site_rules for a in ("--site-rule", rule)]
+        for name, url, content in (("site", SITE_URL, files), ("mirror", MIRROR_URL, mirror_files)):
+            os.mkdir(f"{self.root}/{name}")
+            for file, data in (content or {"GroupMatchs.xml": SITE_SCHEDULE}).items():
+                pathlib.Path(f"{self.root}/{name}/{file}").write_bytes(data)
+            command += [f"--{name}-root", f"{self.root}/{name}",
+                        f"--{name}-port", "off" if content is False else str(urlsplit(url).port)]
+        self.process = subprocess.Popen(command, stdout=subprocess.PIPE, text=True)
+        assert self.process.stdout.readline().startswith("READY"), "no loopback site (ports?)"
 
-def _children(node):
-    # A window on its way out leaves a gap (None) in the list for a moment.
-    children = (node.getChildAtIndex(i) for i in range(node.childCount))
-    return [child for child in children if child is not None]
-
-
-def _showing(node):
-    import pyatspi  # only present inside the virtual desktop
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def _read_only(folder, command):
-    """`command` run with `folder` read-only: by its mode for a normal user,
-    by a read-only bind mount of its own for root (who writes through modes),
-    which needs a mount namespace."""
-    os.chmod(folder, 0o555)
-    if not os.access(folder, os.W_OK):
-        return command
-    os.chmod(folder, 0o755)
-    wrapped = ["unshare", "-m"] + _READ_ONLY_MOUNT + [folder] + command
-    probe = wrapped[:-len(command)] + ["true"]
-    if subprocess.run(probe, stderr=subprocess.DEVNULL).returncode != 0:
-        print("skipped: no mount namespace here to make a folder read-only for root")
-        sys.exit(SKIPPED)
-    return wrapped
-
-
-class ProgramRun:
-    """One run of the program from a fresh temporary program folder, which
-    the program cannot write with `read_only`."""
-
-    def __init__(self, binary, fake_time=None, files=None, read_only=False, command=None,
-                 env=None, parent=None):
-        """`command` starts the program in place of a copy of `binary`; `env`
-        adds to its environment; `parent` holds the program folder."""
-        self.folder = tempfile.mkdtemp(prefix="kc-e2e-", dir=parent)
-        self.executable = os.path.join(self.folder, os.path.basename(binary))
-        shutil.copy2(binary, self.executable)
-        for name, contents in (files or {}).items():
-            with open(self.path(name), "wb" if isinstance(contents, bytes) else "w") as out:
-                out.write(contents)
-        self._stub_dir = tempfile.mkdtemp(prefix="kc-e2e-bin-")
-        self.opened_log = os.path.join(self._stub_dir, "opened")
-        with open(os.path.join(self._stub_dir, "xdg-open"), "w") as stub:
-            stub.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.opened_log}"\n')
-        os.chmod(stub.name, 0o755)
-        self.fake_time = fake_time
-        self.process = None
-        self._command = command or [self.executable]
-        if read_only:
-            self._command = _read_only(self.folder, self._command)
-        self._env = env or {}
-
-    def environment(self):
-        env = dict(os.environ, PATH=self._stub_dir + os.pathsep + os.environ.get("PATH", ""),
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        if self.fake_time:
-            # Preloaded directly, so the process is the program itself; the
-            # wall clock starts at the moment given, timers keep real time.
-            env.update(LD_PRELOAD=LIBFAKETIME, FAKETIME="@" + self.fake_time,
-                       FAKETIME_DONT_FAKE_MONOTONIC="1",
-                       ASAN_OPTIONS=env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
-        env.update(self._env)
-        return env
-
-    def start(self):
-        self.process = subprocess.Popen(self._command, cwd="/", env=self.environment())
-        return self
-
-    def opened(self):
-        """What the program asked the desktop to open, in order."""
-        exists = os.path.exists(self.opened_log)
-        return read(self.opened_log).decode().splitlines() if exists else []
-
-    def path(self, name):
-        return os.path.join(self.folder, name)
-
-    def stop(self):
-        if self.process and self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+    def requests(self):  # (server, path), in order
+        return [tuple(line.split()) for line in pathlib.Path(self.root, "log").open()]
 
     def __enter__(self):
-        return self.start()
+        return self
 
     def __exit__(self, *exc):
-        self.stop()
-        os.chmod(self.folder, 0o755)
-        for folder in (self.folder, self._stub_dir):
-            shutil.rmtree(folder, ignore_errors=True)
+        self.process.terminate()
+        self.process.wait()  # the ports free for the next
+        shutil.rmtree(self.root)
 
-    def windows(self):
-        """The program's top-level windows as accessible trees, or []."""
-        import pyatspi
+
+class ProgramRun:  # from a fresh program folder in `parent`, with folders of its own
+
+    def __init__(self, binary, fake_time="2006-06-01 10:00:00", files=None, read_only=False,
+                 parent=None):
+        self.folder = pathlib.Path(tempfile.mkdtemp(prefix="kc-e2e-", dir=parent))
+        self.home = pathlib.Path(tempfile.mkdtemp(prefix="kc-e2e-home-"))
+        self.executable = shutil.copy2(binary, self.folder)
+        for name, contents in (files or {}).items():
+            (self.folder / name).write_bytes(contents)
+        (self.home / "bin").mkdir()  # an xdg-open noting what the desktop is asked to open
+        (self.home / "bin/xdg-open").write_text(f'#!/bin/sh\necho "$1" >> {self.home}/opened\n')
+        (self.home / "bin/xdg-open").chmod(0o755)
+        self.fake_time, self.read_only = fake_time, read_only
+        self.command, self.env = [self.executable], {}  # the package's run sets its own
+        if read_only:  # root writes through modes, not through a read-only mount
+            subprocess.run(["mount", "--bind", "-o", "ro", self.folder, self.folder], check=True)
+
+    def __enter__(self):
+        env = dict(os.environ, PATH=f"{self.home}/bin:{os.environ['PATH']}",
+                   XDG_CONFIG_HOME=f"{self.home}/config", XDG_CONFIG_DIRS=f"{self.home}/xdg",
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        # Preloaded, so the process is the program itself; timers keep real time.
+        env.update(LD_PRELOAD="/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1",
+                   FAKETIME="@" + self.fake_time, FAKETIME_DONT_FAKE_MONOTONIC="1",
+                   ASAN_OPTIONS=env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
+        self.process = subprocess.Popen(self.command, cwd="/", env=dict(env, **self.env))
+        return self
+
+    def __exit__(self, *exc):
+        self.process.terminate()  # nothing if it ended
+        self.process.wait(timeout=10)
+        subprocess.run(["umount", self.folder], stderr=subprocess.DEVNULL)  # if read-only
+        shutil.rmtree(self.folder)
+        shutil.rmtree(self.home)
+
+    def written(self, *besides):  # the files beside the program, with contents
+        return {f.name: f.read_bytes() for f in self.folder.iterdir()
+                if f.name not in {os.path.basename(self.executable), *besides}}
+
+    def opened(self):  # what the program asked the desktop to open, in order
+        opened = self.home / "opened"
+        return opened.read_text().splitlines() if opened.exists() else []
+
+    def windows(self):  # the top-level windows as accessible trees
+        import pyatspi  # only present inside the virtual desktop
         for app in _children(pyatspi.Registry.getDesktop(0)):
             try:
-                if app is not None and app.get_process_id() == self.process.pid:
+                if app.get_process_id() == self.process.pid:
                     return _children(app)
-            except Exception:
-                continue
+            except Exception:  # an application that just ended
+                pass
         return []
 
-    def window(self, title, timeout=15.0):
-        """The top-level window with this caption, once it is shown."""
+    def window(self, title, timeout=15.0):  # once it is shown
         return wait_for(lambda: next((w for w in self.windows()
                                       if w.name == title and _showing(w)), None),
                         timeout, what=f"window {title!r}")
 
-    @staticmethod
-    def labels(window):
-        """(text, tooltip) of the showing labels with a text (no hot areas)."""
-        return [(c.name, c.description) for c in _children(window)
-                if c.getRoleName() == "label" and c.name and _showing(c)]
 
-    @staticmethod
-    def buttons(window):
-        """Names of the showing push buttons."""
-        return [c.name for c in _children(window) if c.getRoleName() == "push button"
-                and _showing(c)]
+def _children(node):  # a window on its way out leaves a gap (None) for a moment
+    return [c for c in (node.getChildAtIndex(i) for i in range(node.childCount)) if c]
 
-    @staticmethod
-    def press(window, button):
-        """Presses the push button captioned `button` anywhere in `window`."""
-        def find(node):
-            if node.getRoleName() == "push button" and node.name == button:
-                return node
-            return next(filter(None, map(find, _children(node))), None)
-        target = find(window)
-        assert target is not None, f"no button {button!r} in {window.name!r}"
-        target.queryAction().doAction(0)
+
+def _showing(node):
+    import pyatspi
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def _shown(node, role=None):  # the showing objects under `node`, all the way down
+    for child in filter(_showing, _children(node)):
+        yield from [child] if role in (None, child.getRoleName()) else []
+        yield from _shown(child, role)
+
+
+def labels(window):  # (text, tooltip)
+    return [(c.name, c.description) for c in _shown(window, "label") if c.name]
+
+
+def buttons(window):
+    return [c.name for c in _shown(window, "push button")]
+
+
+def press(window, button):  # as a screen reader would
+    target = next((n for n in _shown(window, "push button") if n.name == button), None)
+    assert target, f"no button {button!r} in {window.name!r}"
+    target.queryAction().doAction(0)
+
+
+def accessible(window):  # as a screen reader needs it: nothing showing unnamed
+    assert all(n.name for n in [window, *_shown(window)] if n.getRoleName() in
+               {"label", "image", "icon", "push button", "frame", "alert"}), window.name
+
+
+def geometry(title="Countdown"):  # x, y, width, height of the X window
+    out = subprocess.run(["xdotool", "search", "--name", f"^{title}$", "getwindowgeometry",
+                          "--shell"], capture_output=True, text=True, check=True).stdout
+    values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+    return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def shown(title):  # the X windows on show with this caption
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                          capture_output=True).stdout.split()
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=True)
+
+
+def click(at, button=1, title="Countdown"):  # `at` from the window's top left corner
+    x, y, _, _ = geometry(title)
+    xdotool("mousemove", x + at[0], y + at[1], "click", button)
+
+
+def settle(size):  # until the bar has its size and edge keeping no longer moves it
+    def still():
+        before = geometry()
+        time.sleep(0.3)
+        return before[2:] == size and geometry() == before
+    wait_for(still, what=f"the bar at rest at {size}")
+
+
+def open_panel(run, keys, name, offer=None):  # typed into the search, `offer` after one key
+    def box():  # the search box's text while it shows
+        return next((c.queryText().getText(0, -1) for c in _shown(bar, "text")), None)
+    bar = run.window("Kickoff Clock")
+    settle((186, 30))
+    click(EXPAND)
+    wait_for(lambda: box() == "Search for a team...", what="the prompt")
+    click(SEARCH_BOX)
+    wait_for(lambda: box() == "", what="the empty search box")
+    xdotool("type", "--delay", 80, keys[0])
+    wait_for(lambda: not offer or offer in buttons(bar), what=f"the offer {offer}")
+    xdotool("type", "--delay", 80, keys[1:])
+    wait_for(lambda: box() == name, what="the completed name")
+    settle((186, 30))
+    xdotool("key", "Return")  # the panel's title bears the group once its match is found
+    panel = wait_for(lambda: next((w for w in run.windows()
+                                   if w.name.startswith(name + " (group ")), None),
+                     what="the team's panel")
+    wait_for(lambda: any(t.startswith("Playing at ") for t, _ in labels(panel)),
+             timeout=2, what="the next match")
+    return panel

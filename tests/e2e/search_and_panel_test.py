@@ -1,0 +1,39 @@
+"""A user's first minutes: a search with its offer opens a team's panel with its next
+match and news page; the settings strip; closing writes the settings."""
+
+from harness import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, CLOSE, FACE, SITE_URL, LoopbackSite,
+                     ProgramRun, accessible, click, geometry, labels, main, open_panel,
+                     press, settle, wait_for)
+
+
+def test(binary):
+    with LoopbackSite(), ProgramRun(binary) as run:
+        bar = run.window("Kickoff Clock")
+        accessible(bar)
+        panel = open_panel(run, "ge", "Germany", offer="Did you mean Germany?")
+        assert ("Playing at Munich", "Playing at Munich Stadium.") in labels(panel)
+        bar_x, bar_y, _, bar_height = geometry()  # the panel right under the bar
+        assert geometry("Team")[:3] == (bar_x, bar_y + bar_height, 174), geometry("Team")
+        accessible(panel)
+        press(panel, "Widen panel")
+        wait_for(lambda: geometry("Team")[2] == 348, what="the widened panel")
+        click((263, 80), title="Team")  # Team News
+        wait_for(run.opened, what="the news page")
+        assert run.opened() == [SITE_URL + "/06/en/w/news/team/ger.html"], run.opened()
+        press(panel, "Close")
+
+        # Back on the countdown, the settings strip slides out on a right click.
+        wait_for(lambda: ("Germany Vs Costa Rica", "") in labels(bar), what="the countdown")
+        click(FACE, button=3)
+        settle((372, 30))
+        for at in (ANIMATED, AUTO_LOAD, AUTO_COMPLETE, CLOSE):  # all three off, then closed
+            click(at)
+        assert run.process.wait(timeout=15) == 0
+        assert run.written("desktop.ini", ".hidden") == {
+            "settings.dsl": b"[AutoLoad No]\r\n[Animated No]\r\n[AutoComplete No]",
+            "RemindMe.dsl": b""}  # none before: an empty store
+        assert not (run.home / "config/autostart").exists()  # Auto Load off
+
+
+if __name__ == "__main__":
+    main(test)
