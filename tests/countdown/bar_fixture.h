@@ -31,23 +31,16 @@ protected:
         return ticks;
     }
 
-    // The click makes the bar the active window, as the desktop does.
-    static void clickIntoBox(Form1& bar) {
-        bar.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&bar));
-        QTest::mouseClick(bar.DateSearch, Qt::LeftButton);
+    // The user turns to another program, or back to the bar.
+    static void activate(QWidget& window) {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    // The user turns to another program.
-    void activateOther() {
-        other.show();
-        other.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    }
-
-    Form2& openPanel(Form1& bar) {
+    Form2& openPanel(Form1& bar, const char* typed) {
         bar.ExpandButton_Click();
-        bar.DateSearch->setText("ge");
+        bar.DateSearch->setText(typed);
         bar.ExpandButton_Click();
         return test.program.form2();
     }

@@ -12,10 +12,9 @@ TEST_F(Form1Load, GrowsOpenNearTheTopRightCornerAndCountsTheDays) {
     Form1& bar = load();
     const int left = bar.screenWidthTwips() - 3790;
     EXPECT_EQ(bar.twipsGeometry(), (TwipsRect{left, 0, 10, 10}));
-    EXPECT_TRUE(bar.isVisible());
     EXPECT_EQ(test.windowEffects.keptOnTop, std::vector<QWidget*>{&bar});
     EXPECT_EQ(bar.NextMatch->caption(), "Germany Vs Costa Rica");
-    EXPECT_TRUE(bar.Timer1.isActive() && bar.Timer3.isActive());
+    EXPECT_TRUE(bar.isVisible() && bar.Timer1.isActive() && bar.Timer3.isActive());
     tick(bar.Opener, &Form1::Opener_Timer);
     EXPECT_EQ(bar.twipsGeometry(), (TwipsRect{left, 0, 2790, 450}));
     bar.Timer1_Timer();
@@ -25,7 +24,7 @@ TEST_F(Form1Load, GrowsOpenNearTheTopRightCornerAndCountsTheDays) {
     EXPECT_EQ(bar.Timer1.interval(), 10000);
 }
 
-TEST_F(Form1Load, WithoutAnimationShowsTheFullBarAtOnce) {
+TEST_F(Form1Load, WithoutAnimationTheFullBarShowsAtOnce) {
     Form1& bar = load("[AutoLoad Yes]\r\n[Animated No]\r\n[AutoComplete Yes]");
     EXPECT_EQ(bar.Animated->caption(), "Animated? No");
     EXPECT_EQ(bar.twipsGeometry().width, 2790);
@@ -37,8 +36,7 @@ TEST_F(Form1Load, ASecondCopyEndsWithoutTouchingAnything) {
     test.files.contents["/app/desktop.ini"] = ""; // the first copy made it
     test.files.contents["/app/settings.dsl"] = "[Animated No]";
     test.program.start();
-    EXPECT_TRUE(test.program.ended());
-    ASSERT_NE(test.program.loadedForm1(), nullptr);
+    ASSERT_TRUE(test.program.ended() && test.program.loadedForm1());
     Form1& bar = *test.program.loadedForm1();
     EXPECT_FALSE(bar.isVisible() || bar.Timer1.isActive() || bar.Timer3.isActive());
     EXPECT_EQ(bar.Animated->caption(), "Animated? Yes") << "settings not even read";
@@ -52,54 +50,50 @@ using SearchBox = BarTest;
 
 TEST_F(SearchBox, TheBoxTakesTheFocusOnAClickAndHandsTheTeamToThePanel) {
     Form1& bar = load("[AutoComplete No]");
-    activateOther();
+    activate(other);
     QTest::mouseClick(bar.ExpandButton, Qt::LeftButton);
     EXPECT_TRUE(other.isActiveWindow()) << "the view switch takes no focus";
     EXPECT_EQ(bar.DateSearch->text(), "Search for a team...");
     EXPECT_TRUE(bar.CountdownDisplay->isHidden() && bar.NextMatch->isHidden());
-    clickIntoBox(bar);
-    EXPECT_EQ(bar.DateSearch->text(), "");
-    QTest::keyClick(bar.DateSearch, Qt::Key_Return); // no team named: back to the countdown
-    EXPECT_TRUE(bar.DateSearch->isHidden() || bar.CountdownDisplay->isHidden());
-
-    // A second search works as the first: the box gave its focus up.
-    QTest::mouseClick(bar.ExpandButton, Qt::LeftButton);
-    clickIntoBox(bar);
-    QTest::keyClicks(bar.DateSearch, "GERMANY");
-    EXPECT_FALSE(bar.SearchButton->isHidden());
-    QTest::keyClick(bar.DateSearch, Qt::Key_Enter);
-    ASSERT_NE(test.program.loadedForm2(), nullptr);
-    EXPECT_EQ(test.program.loadedForm2()->TeamName->caption(), "Germany");
-    EXPECT_EQ(bar.Form2Vis, 1);
-    EXPECT_TRUE(bar.DateSearch->isHidden() && bar.SearchButton->isHidden());
-    bar.ExpandButton_Click(); // back to the search view: the panel goes at once
+    for (const char* typed : {"", "GERMANY"}) { // the second search works as the first
+        activate(bar);
+        QTest::mouseClick(bar.DateSearch, Qt::LeftButton);
+        EXPECT_EQ(bar.DateSearch->text(), "");
+        QTest::keyClicks(bar.DateSearch, typed);
+        EXPECT_EQ(bar.SearchButton->isHidden(), *typed == '\0');
+        QTest::keyClick(bar.DateSearch, Qt::Key_Return);
+        EXPECT_TRUE(bar.DateSearch->isHidden() && !bar.NextMatch->isHidden());
+        QTest::mouseClick(bar.ExpandButton, Qt::LeftButton);
+    }
+    // The typed team went to the panel; back in the search view it goes at once.
     EXPECT_EQ(test.program.loadedForm2(), nullptr);
     EXPECT_EQ(bar.Form2Vis, 0);
+    EXPECT_EQ(openPanel(bar, "GERMANY").TeamName->caption(), "Germany");
+    EXPECT_EQ(bar.Form2Vis, 1);
+    EXPECT_TRUE(bar.SearchButton->isHidden() && bar.TimerSuggestClose.isActive());
 }
 
 TEST_F(SearchBox, KeysOfferOrCompleteATeamAndSlideTheStrip) {
     Form1& bar = load();
     tick(bar.Opener, &Form1::Opener_Timer);
     bar.ExpandButton_Click();
-    bar.DateSearch->setText("a");
-    EXPECT_EQ(bar.Suggest->caption(), "Did you mean Angola?");
-    bar.TimerSuggestOpen_Timer();
-    EXPECT_EQ(bar.twipsGeometry().height, 470) << "the strip opens downwards";
-    bar.DateSearch->setText("an");
-    EXPECT_EQ(bar.DateSearch->text(), "Angola");
-    EXPECT_FALSE(bar.SearchButton->isHidden() || bar.TimerSuggestOpen.isActive());
-    EXPECT_EQ(tick(bar.TimerSuggestClose, &Form1::TimerSuggestClose_Timer), 2);
-    bar.DateSearch->setText("");
-    EXPECT_TRUE(bar.SearchButton->isHidden());
-
-    // A plain completion leaves the strip; clicking the offer takes it.
     bar.DateSearch->setText("i");
-    tick(bar.TimerSuggestOpen, &Form1::TimerSuggestOpen_Timer);
-    bar.DateSearch->setText("b");
+    EXPECT_EQ(bar.Suggest->caption(), "Did you mean Iran?");
+    EXPECT_EQ(tick(bar.TimerSuggestOpen, &Form1::TimerSuggestOpen_Timer), 14);
+    EXPECT_EQ(bar.twipsGeometry().height, 705) << "the strip opens downwards";
+    bar.DateSearch->setText("b"); // a plain completion leaves the strip
     EXPECT_EQ(bar.DateSearch->text(), "Brazil");
-    EXPECT_FALSE(bar.TimerSuggestClose.isActive());
+    EXPECT_FALSE(bar.SearchButton->isHidden() || bar.TimerSuggestClose.isActive());
     QTest::mouseClick(bar.Suggest, Qt::LeftButton);
     EXPECT_EQ(bar.DateSearch->text(), "Iran");
+    EXPECT_EQ(tick(bar.TimerSuggestClose, &Form1::TimerSuggestClose_Timer), 14);
+    EXPECT_EQ(bar.twipsGeometry().height, 450);
+    bar.DateSearch->setText("");
+    EXPECT_TRUE(bar.SearchButton->isHidden());
+    bar.DateSearch->setText("a");
+    bar.DateSearch->setText("an"); // a completion shuts the strip
+    EXPECT_EQ(bar.DateSearch->text(), "Angola");
+    EXPECT_FALSE(bar.TimerSuggestOpen.isActive() || bar.SearchButton->isHidden());
     EXPECT_TRUE(bar.TimerSuggestClose.isActive());
     QTest::mouseClick(bar.AutoComplete, Qt::LeftButton);
     bar.DateSearch->setText("an");
@@ -136,8 +130,7 @@ TEST_F(BarBehaviour, FadesWithThePanelAndTheSettingsStripSlides) {
     tick(bar.Opener, &Form1::Opener_Timer);
     test.windowEffects.foreground = 0; // no window at all: no panel's handle either
     bar.Timer3_Timer();
-    EXPECT_FALSE(bar.TransTimer.isActive());
-    Form2& panel = openPanel(bar);
+    Form2& panel = openPanel(bar, "ge");
     test.windowEffects.foreground = bar.FormTwoHWND;
     bar.Timer3_Timer();
     EXPECT_FALSE(bar.TransTimer.isActive());
@@ -185,7 +178,7 @@ TEST_F(BarBehaviour, KeepsInsideTheScreenAndFollowsTheMouseWhenTheSystemWontDrag
     EXPECT_EQ(tick(bar.Timer3, &Form1::Timer3_Timer), 3) << "a move wakes it";
     EXPECT_EQ(bar.twipsGeometry().left, bar.screenWidthTwips() - 2800);
 
-    Form2& panel = openPanel(bar);
+    Form2& panel = openPanel(bar, "ge");
     bar.Draggable_MouseMove(Qt::LeftButton | Qt::RightButton, {3, 3});
     EXPECT_EQ(test.windowEffects.systemMoves, 0) << "asked on the left button alone";
     test.windowEffects.systemMoveWorks = false;
@@ -203,7 +196,7 @@ TEST_F(BarBehaviour, TheDayCounterShowsItsTooltipWhileAnotherProgramIsActive) {
     Form1& bar = load();
     tick(bar.Opener, &Form1::Opener_Timer);
     bar.Timer1_Timer();
-    activateOther();
+    activate(other);
     // The mouse comes in over the grip and comes to rest on the counter.
     for (const QPoint at : {QPoint(1, 1), bar.CountdownDisplay->geometry().center()}) {
         QTest::mouseMove(bar.windowHandle(), at);
