@@ -28,30 +28,42 @@ namespace {
 constexpr int screenWidth = 15360;
 constexpr int rightmost = screenWidth - 2790;
 
+// A bar with its panel open beneath it, narrower than the bar.
 EdgeInput barAt(int left, int top, int height, bool animated) {
-    return {{left, top, 2790, height}, false, {}, screenWidth, 11520, animated};
+    return {{left, top, 2790, height},
+            true,
+            {left, top + height, 2610, 1440},
+            screenWidth,
+            11520,
+            animated};
 }
 
 } // namespace
 
 TEST(EdgeKeeping, EachEdgeNudgesTheBarBackOrPutsItAtTheLimit) {
-    // left, top, height, animated; then the left and top it is given. Below
-    // the bar one bar height stays free, counting the open strip (705).
+    // left, top, height, animated; then the left and top it is given, and how
+    // often the panel is put back beside it. Below the bar one bar height stays
+    // free, counting the open strip (705).
     // clang-format off
-    const std::array<int, 6> cases[] = {
-        {5000, 3000, 450, 1, 5000, 3000}, {5000, 0, 450, 1, 5000, 20}, {5000, 0, 450, 0, 5000, 1},
-        {5000, 1, 450, 1, 5000, 21}, {5000, 2, 450, 1, 5000, 2}, {-300, 100, 450, 1, -280, 100},
-        {-300, 100, 450, 0, 1, 100}, {rightmost, 100, 450, 1, rightmost, 100},
-        {rightmost + 1, 100, 450, 1, rightmost - 19, 100}, {rightmost + 1, 100, 450, 0, rightmost, 100},
-        {5000, 10620, 450, 1, 5000, 10600}, {5000, 10619, 450, 1, 5000, 10619},
-        {5000, 11000, 450, 0, 5000, 10620}, {5000, 10619, 705, 0, 5000, 10110},
+    const std::array<int, 7> cases[] = {
+        {5000, 3000, 450, 1, 5000, 3000, 0}, {5000, 0, 450, 1, 5000, 20, 1},
+        {5000, 0, 450, 0, 5000, 1, 1},       {5000, 1, 450, 1, 5000, 21, 1},
+        {5000, 2, 450, 1, 5000, 2, 0},       {-300, 100, 450, 1, -280, 100, 1},
+        {-300, 100, 450, 0, 1, 100, 1},      {1, 100, 450, 1, 21, 100, 1},
+        {rightmost, 100, 450, 1, rightmost, 100, 0},
+        {rightmost + 1, 100, 450, 1, rightmost - 19, 100, 1},
+        {rightmost + 1, 100, 450, 0, rightmost, 100, 1},
+        {5000, 10620, 450, 1, 5000, 10600, 1}, {5000, 10619, 450, 1, 5000, 10619, 0},
+        {5000, 11000, 450, 0, 5000, 10620, 1}, {5000, 10619, 705, 0, 5000, 10110, 1},
     };
     // clang-format on
-    for (const auto& [left, top, height, animated, wantLeft, wantTop] : cases) {
+    for (const auto& [left, top, height, animated, wantLeft, wantTop, moveMe] : cases) {
         const EdgeInput input = barAt(left, top, height, animated);
         const EdgeResult result = keepInsideScreen(input);
         EXPECT_EQ(result.bar, (TwipsRect{wantLeft, wantTop, 2790, height})) << left << ',' << top;
-        EXPECT_EQ(result.changesAnything(input), left != wantLeft || top != wantTop);
+        EXPECT_EQ(result.moveMeCalls, moveMe) << left << ',' << top;
+        EXPECT_FALSE(result.panelLeft);
+        EXPECT_EQ(result.changesAnything(input), moveMe > 0);
     }
     // The lowest third starts past 768 - 256 pixels, taken in fractions.
     EXPECT_EQ((std::vector{inLowestThird(7680, 11520), inLowestThird(7681, 11520),
@@ -59,10 +71,11 @@ TEST(EdgeKeeping, EachEdgeNudgesTheBarBackOrPutsItAtTheLimit) {
               (std::vector{false, true, false, true}));
 }
 
-TEST(EdgeKeeping, TheOpenPanelIsMovedAlong) {
+TEST(EdgeKeeping, APanelPastTheRightEdgePullsTheBarAlong) {
     EdgeInput input = barAt(screenWidth - 2000, 0, 450, true);
-    input.panelOpen = true;
-    input.panel = {screenWidth - 2000, 450, 2610, 2000};
+    input.panel.width = 2000; // just inside
+    EXPECT_FALSE(keepInsideScreen(input).panelLeft);
+    input.panel.width = 2610;
     const EdgeResult crept = keepInsideScreen(input); // pulled with the panel, then by itself
     EXPECT_EQ(crept.bar, (TwipsRect{screenWidth - 2040, 20, 2790, 450}));
     input.animated = false;
@@ -87,10 +100,7 @@ TEST(ExactCheck, NamesATeamInAnyCaseButUntrimmed) {
 TEST(SuggestionTable, KeysActAsTheTableSays) {
     using enum Suggestions::Action;
     const std::tuple<const char*, Suggestions::Action, const char*> cases[] = {
-        {"a", Suggest, "Angola"},       {"A", Suggest, "Angola"},
-        {"an", Complete, "Angola"},     {"cos", Complete, "Costa rica"},
-        {"b", PlainComplete, "Brazil"}, {"SWI", Complete, "Switzerland"},
-    };
+        {"A", Suggest, "Angola"}, {"an", Complete, "Angola"}, {"b", PlainComplete, "Brazil"}};
     for (const auto& [text, action, name] : cases) {
         const auto row = Suggestions::lookup(text);
         ASSERT_TRUE(row) << text;
@@ -125,9 +135,9 @@ TEST(Opener, GrowsFromTheSpeckAndSettlesOnThe71stTick) {
     }
     ASSERT_EQ(steps.size(), 72u);
     // Full height on tick 22; tick 70 overshoots the width.
-    EXPECT_EQ((std::vector{steps[22].height, steps[69].width, steps[70].width, steps[71].width,
-                           steps[71].height}),
-              (std::vector{450, 2770, 2810, 2790, 450}));
+    EXPECT_EQ((std::vector{steps[22].height, steps[69].width, steps[69].height, steps[70].width,
+                           steps[71].width, steps[71].height}),
+              (std::vector{450, 2770, 450, 2810, 2790, 450}));
 }
 
 TEST(Slides, TheStripsSlideByTheirStepOrJump) {

@@ -40,25 +40,26 @@ TEST(PanelMotion, OpeningAndClosingTakeSeventyThreeTicksOrOne) {
 }
 
 TEST(PanelMotion, TheArrowSlidesTheWidthAndTheCornerImagesAlong) {
-    // step, from, animated; then ticks, width, summed shift, the images' left.
+    // step, from, animated; then ticks, width, and where the corner images end
+    // when placed as the panel does, from 0.
     // clang-format off
     const std::tuple<WidthStep (*)(int, bool), int, bool, std::vector<int>> cases[] = {
-        {widenStep, narrowWidth, true, {132, wideWidth, 2620, -1}},
-        {narrowStep, wideWidth, true, {132, narrowWidth, -2620, -1}},
-        {narrowStep, narrowWidth + 200, true, {11, narrowWidth, -200, -1}}, // a widening turned back
-        {widenStep, narrowWidth, false, {1, wideWidth, 0, wideImagesLeft}},
-        {narrowStep, wideWidth, false, {1, narrowWidth, 0, narrowImagesLeft}},
+        {widenStep, narrowWidth, true, {132, wideWidth, 2620}},
+        {narrowStep, wideWidth, true, {132, narrowWidth, -2620}},
+        {narrowStep, narrowWidth + 200, true, {11, narrowWidth, -200}}, // a widening turned back
+        {widenStep, narrowWidth, false, {1, wideWidth, wideImagesLeft}},
+        {narrowStep, wideWidth, false, {1, narrowWidth, narrowImagesLeft}},
     };
     // clang-format on
     for (const auto& [step, from, animated, want] : cases) {
         WidthStep s{from, 0, -1, false};
         int ticks = 0;
-        int shift = 0;
+        int left = 0;
         for (; !s.done && ticks < 1000; ++ticks) {
             s = step(s.width, animated);
-            shift += s.imagesShift;
+            left = s.imagesLeft >= 0 ? s.imagesLeft : left + s.imagesShift;
         }
-        EXPECT_EQ((std::vector{ticks, s.width, shift, s.imagesLeft}), want) << from;
+        EXPECT_EQ((std::vector{ticks, s.width, left}), want) << from;
     }
     // The lowest third, taken in fractions: 10000 - 3333.3 lies below 6667.
     EXPECT_EQ((std::vector{arrowWidens(narrowWidth), arrowWidens(narrowWidth + 20),
@@ -77,13 +78,8 @@ TEST(PanelTexts, TheButtonsCutTheTitleIntoGroupAndTeam) {
 }
 
 TEST(News, ADisplayNameOpensItsTeamsPageAnythingElseTheIndex) {
-    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
-        {"Costa rica", "team/crc"}, {"Cote d'ivoire", "team/civ"}, {"USA", "team/usa"},
-        {"Serbia and montenegro", "team/scg"}, {"Usa", "index"}, {"", "index"},
-        {"germany", "index"}, {"Germany ", "index"}, {"Atlantis", "index"},
-    };
-    // clang-format on
+        {"Cote d'ivoire", "team/civ"}, {"USA", "team/usa"}, {"Usa", "index"}, {"", "index"}};
     for (const auto& [team, page] : cases) {
         EXPECT_EQ(News::newsPagePath(team), std::string("/06/en/w/news/") + page + ".html") << team;
     }
