@@ -25,7 +25,7 @@ struct PanelTest : BarTest {
 
 } // namespace
 
-TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensAndCloses) {
+TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensNarrowsAndCloses) {
     Form2& panel = open("costa rica");
     test.program.form1().Form2Vis = 0; // set again once grown
     EXPECT_EQ(test.program.form1().FormTwoHWND, static_cast<int>(panel.winId()));
@@ -45,6 +45,9 @@ TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensAndCloses) 
     QTest::mouseClick(panel.OpenExtension, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.ExtOpen.isActive(); }, 5000));
     EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(334, 0));
+    QTest::mouseClick(panel.OpenExtension, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.ExtClose.isActive(); }, 5000));
+    EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(159, 0));
     QTest::mouseClick(panel.CloseMe, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return test.program.loadedForm2() == nullptr; }, 5000));
     EXPECT_EQ(test.program.form1().Form2Vis, 0);
