@@ -2,15 +2,13 @@
 
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
-#include "widgets/hot_area.h"
+#include "team/form2.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 // A loaded bar on fake services. Its timers never run by themselves here:
@@ -24,44 +22,28 @@ protected:
         return test.program.form1();
     }
 
-    // Loaded and grown to its full size.
-    Form1& loadOpen(const std::string& settingsFile = "") {
-        Form1& bar = load(settingsFile);
-        tickUntilStopped(bar.Opener, [&] { bar.Opener_Timer(); });
-        return bar;
-    }
-
     // Ticks a timer's handler until the timer stops; the number of ticks.
-    static int tickUntilStopped(const QTimer& timer, const std::function<void()>& tick) {
+    int tick(const QTimer& timer, void (Form1::*handler)()) {
         int ticks = 0;
-        while (timer.isActive() && ticks < 10000) {
-            tick();
-            ++ticks;
+        for (; timer.isActive() && ticks < 1000; ++ticks) {
+            (test.program.form1().*handler)();
         }
         return ticks;
     }
 
-    // The search view, clicked into as a user does.
-    static void startSearch(Form1& bar) {
-        QTest::mouseClick(bar.ExpandButton, Qt::LeftButton);
-        clickIntoBox(bar);
+    // The user turns to another program, or back to the bar.
+    static void activate(QWidget& window) {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    // The click makes the bar the active window, as the desktop does.
-    static void clickIntoBox(Form1& bar) {
-        bar.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&bar));
-        QTest::mouseClick(bar.DateSearch, Qt::LeftButton);
+    Form2& openPanel(Form1& bar, const char* typed) {
+        bar.ExpandButton_Click();
+        bar.DateSearch->setText(typed);
+        bar.ExpandButton_Click();
+        return test.program.form2();
     }
-
-    // The user turns to another program.
-    void activateOther() {
-        other.show();
-        other.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    }
-
-    static void type(Form1& bar, const QString& keys) { QTest::keyClicks(bar.DateSearch, keys); }
 
     TestProgram test;
     QWidget other;
