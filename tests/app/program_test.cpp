@@ -5,11 +5,8 @@
 #include "build_config.h"
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
-#include "reminders/form8.h"
 #include "schedule/schedule_samples.h"
-#include "update/download_estimate.h"
 #include "update/form6.h"
-#include "widgets/caption_label.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,16 +17,8 @@ namespace {
 
 const std::string site(BuildConfig::siteUrl);
 const std::string schedule = site + "/GroupMatchs.xml";
-const std::string archive = "http://example.org/KC06Update06.zip";
 const std::string notFound = "<p>The requested URL was not found on this server.</p>";
 const std::string reminders = ";10/06/2006|21:00|England|Paraguay|B\r\n";
-
-// The site's schedule behind an offer of release 06 of `size` kilobytes.
-std::string offering(const std::string& size) {
-    return "<?xml?>\r\n<!-- [Update] " + archive + " [Update] -->\r\n<!-- [FSize] " + size +
-           " [FSize] -->\r\n" + siteSchedule();
-}
-
 } // namespace
 
 // Only an error page sends the start-up to the mirror, and only a schedule
@@ -37,12 +26,14 @@ std::string offering(const std::string& size) {
 // was read.
 TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
     const std::string mirror = std::string(BuildConfig::mirrorUrl) + "/GroupMatchs.xml";
-    const std::string ours = siteSchedule(), offer = offering(""), marked = notFound + offer;
+    const std::string ours = siteSchedule();
+    const std::string offer = "<?xml?>\r\n<!-- [Update] http://e.org/U06.zip [Update] -->" + ours;
+    const std::string marked = notFound + offer;
     const struct {
         std::map<std::string, std::string> answers;
         std::vector<std::string> requested;
         std::string read;
-        std::size_t offers;
+        int offers;
     } cases[] = {
         {{{schedule, ours}}, {schedule}, ours, 0},
         {{{schedule, notFound}, {mirror, ours}}, {schedule, mirror}, ours, 0},
@@ -58,36 +49,8 @@ TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
         EXPECT_EQ(test.http.requested, c.requested);
         EXPECT_EQ(test.program.loadedForm3()->RichTextBox1, c.read);
         EXPECT_EQ(test.program.groupTables().slot('A', 1).DATE.empty(), c.read.empty());
-        EXPECT_EQ(test.messageBox.shown.size(), c.offers);
+        EXPECT_EQ(test.messageBox.shown, c.offers);
         EXPECT_TRUE(test.program.loadedForm1()->isVisible() && test.trayIcon.shown);
-    }
-}
-
-// Accepted, the start-up stops before the icon and the bar. The download's
-// tick shows the estimates, from the archive's size or without one, saves
-// the archive, opens the help page and ends the run, leaving alone the
-// reminders it never read.
-TEST(UpdateDownload, ShowsTheEstimatesSavesTheArchiveAndEnds) {
-    for (const char* size : {"2000", "unknown"}) {
-        TestProgram test;
-        test.http.answers = {{schedule, offering(size)}, {archive, "PK"}};
-        test.messageBox.answer = MessageBox::Answer::Yes;
-        test.files.contents["/app/RemindMe.dsl"] = reminders;
-        test.files.downloads = "/downloads";
-        test.program.start();
-        Form3& controller = *test.program.loadedForm3();
-        const Form8& window = *test.program.loadedForm8();
-        EXPECT_TRUE(controller.DownloaderTimer.isActive() && !test.program.loadedForm1());
-        EXPECT_FALSE(test.trayIcon.shown || window.isVisible() || window.CountTimer.isActive());
-        controller.DownloaderTimer_Timer();
-        const DownloadEstimate estimate = downloadTime(size).value_or(unknownSizeEstimate());
-        EXPECT_EQ(window.Teams->caption(), "Downloading Update...");
-        EXPECT_EQ(window.DateAndTime->caption().toStdString(), estimate.at56k);
-        EXPECT_EQ(window.Countdown->caption().toStdString(), estimate.at128k);
-        EXPECT_EQ(test.files.contents["/downloads/KC06Update.zip"], "PK");
-        EXPECT_EQ(test.shell.opened, std::vector<std::string>{site + "/Updates_Help.html"});
-        EXPECT_TRUE(test.program.ended());
-        EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], reminders);
     }
 }
 

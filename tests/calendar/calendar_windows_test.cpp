@@ -62,17 +62,3 @@ TEST_F(CalendarTest, ButtonsMoveThePagesAndCloseMeUnloads) {
     click(calendar().CloseMe);
     EXPECT_EQ(test.program.loadedForm4(), nullptr);
 }
-
-TEST_F(CalendarTest, TheMatchDayWindowShrinksOnlyWhileClosing) {
-    for (const char* animated : {"Animated? No", "Animated? Yes"}) {
-        test.program.form1().Animated->setCaption(animated);
-        click(calendar().Day(20));
-        Form5& day = *matchDay();
-        click(day.CloseMe);
-        ASSERT_TRUE(day.CloseTimer.isActive());
-        day.CloseTimer_Timer();
-        EXPECT_EQ(matchDay() == nullptr, animated[10] == 'N') << animated; // at once
-    }
-    EXPECT_EQ(matchDay()->twipsGeometry().width, 2155);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return matchDay() == nullptr; }, 5000));
-}

@@ -47,22 +47,18 @@ public:
     }
     bool write(const std::string& path, const std::string& text) override {
         ++writes;
-        if (!failWrites) {
-            contents[path] = text;
-        }
-        return !failWrites;
+        contents[path] = text;
+        return true;
     }
     bool remove(const std::string& path) override { return contents.erase(path) > 0; }
     bool setHidden(const std::string&) override { return true; }
     std::string programFolder() const override { return "/app"; }
-    std::string downloadFolder() const override { return downloads; }
+    std::string downloadFolder() const override { return "/app"; }
     std::string executableBaseName() const override { return "kickoff-clock"; }
     std::string executablePath() const override { return "/app/kickoff-clock"; }
 
     std::map<std::string, std::string> contents;
     std::set<std::string> unreadable; // there, but reading fails (a folder, no permission)
-    std::string downloads = "/app";
-    bool failWrites = false;
     int writes = 0;
 };
 
@@ -101,20 +97,14 @@ private:
     }
 };
 
-// Ok boxes are answered Ok, Yes/No boxes with `answer`.
+// Answers Ok, or No to a question; counts the boxes.
 class FakeMessageBox final : public MessageBox {
 public:
-    struct Shown {
-        std::string title;
-        Buttons buttons;
-    };
-    Answer show(const std::string&, const std::string& title, Buttons buttons) override {
-        shown.push_back({title, buttons});
-        return buttons == Buttons::Ok ? Answer::Ok : answer;
+    Answer show(const std::string&, const std::string&, Buttons buttons) override {
+        ++shown;
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
-
-    Answer answer = Answer::No;
-    std::vector<Shown> shown;
+    int shown = 0;
 };
 
 // Handles are the windows' own ids; the test says which one is in front.
@@ -123,43 +113,24 @@ public:
     void keepOnTop(QWidget& window) override { keptOnTop.push_back(&window); }
     int foregroundWindow() const override { return foreground; }
     int handleOf(const QWidget& window) const override { return static_cast<int>(window.winId()); }
-    void setOpacity(QWidget& window, int alpha) override { opacities.emplace_back(&window, alpha); }
+    void setOpacity(QWidget& window, int alpha) override { opacities[&window].push_back(alpha); }
     bool startSystemMove(QWidget&) override {
         ++systemMoves;
         return systemMoveWorks;
-    }
-
-    // The alphas given to one window, in order.
-    std::vector<int> opacitiesOf(const QWidget* window) const {
-        std::vector<int> alphas;
-        for (const auto& [target, alpha] : opacities) {
-            if (target == window) {
-                alphas.push_back(alpha);
-            }
-        }
-        return alphas;
     }
 
     int foreground = 0;
     bool systemMoveWorks = true;
     int systemMoves = 0;
     std::vector<QWidget*> keptOnTop;
-    std::vector<std::pair<QWidget*, int>> opacities;
+    std::map<const QWidget*, std::vector<int>> opacities; // the alphas given, in order
 };
 
 class FakeAutoStart final : public AutoStart {
 public:
-    void set() override { record("set", true); }
-    void clear() override { record("clear", false); }
-
-    bool entry = false;
+    void set() override { calls.push_back("set"); }
+    void clear() override { calls.push_back("clear"); }
     std::vector<std::string> calls;
-
-private:
-    void record(const char* call, bool present) {
-        calls.push_back(call);
-        entry = present;
-    }
 };
 
 // Holds the record of the icon it shows; `click` plays one of the icon's
