@@ -2,7 +2,6 @@
 #include "calendar/form4.h"
 #include "calendar/form5.h"
 #include "calendar/open_calender.h"
-#include "countdown/form1.h"
 #include "fakes/test_program.h"
 #include "schedule/schedule_samples.h"
 #include "widgets/button_label.h"
