@@ -12,16 +12,13 @@
 #include "platform/shell.h"
 #include "platform/tray_icon.h"
 #include "reminders/form8.h"
-#include "reminders/reminder_file.h"
-#include "reminders/reminder_match.h"
-#include "reminders/reminder_rules.h"
+#include "reminders/reminder_store_ui.h"
 #include "schedule/group_split.h"
 #include "update/download_estimate.h"
 #include "update/form6.h"
 #include "update/schedule_fetch.h"
 #include "update/update_marker.h"
 #include "update/update_texts.h"
-#include "widgets/caption_label.h"
 #include "widgets/picture.h"
 
 #include <QCoreApplication>
@@ -37,18 +34,15 @@ std::string siteAddress(const char* host, const char* path) {
 
 } // namespace
 
-Form3::Form3(Program& program) : mnuPopup(std::make_unique<TrayMenu>(program)), program_(program) {
+Form3::Form3(Program& program)
+    : mnuPopup(std::make_unique<TrayMenu>(program)),
+      reminderStore_(std::make_unique<ReminderStore>(program, Reminders, CheckMatchs)),
+      program_(program) {
     setObjectName("Form3");
     setWindowTitle("Kickoff Clock");
     setWindowIcon(iconPicture("KickoffClock"));
     DownloaderTimer.setInterval(600);
     connect(&DownloaderTimer, &QTimer::timeout, this, &Form3::DownloaderTimer_Timer);
-    // The check is rescheduled after every tick (see nextCheckDelay), so the
-    // idle program wakes for it about once a minute rather than every 600 ms.
-    CheckMatchs.setSingleShot(true);
-    CheckMatchs.setTimerType(Qt::PreciseTimer);
-    connect(&CheckMatchs, &QTimer::timeout, this, &Form3::CheckMatchs_Timer);
-    CheckMatchs.start(ReminderMatch::checkInterval);
 }
 
 Form3::~Form3() {
@@ -63,10 +57,7 @@ void Form3::Form_Load() {
         return;
     }
 
-    ReminderMatch::StoreFile store = ReminderMatch::readStore(program_.services().files);
-    Reminders = std::move(store.text);
-    remindersLoaded = store.writable;
-    RemindersChanged();
+    reminderStore_->LoadReminders();
 
     AddTrayIcon();
 
@@ -118,38 +109,27 @@ bool Form3::UpdateAccepted() {
         return false;
     }
     DownloaderTimer.start();
-    // Creating the alert window stops the reminder check; it stays hidden
-    // until the download shows it.
-    program_.form8().CountTimer.stop();
+    // Creating the alert window stops the reminder check; it stays hidden,
+    // its countdown idle, until the download shows it.
+    program_.form8();
     return true;
 }
 
 void Form3::DownloaderTimer_Timer() {
     // The download lets events run while it waits; this must not tick again.
     DownloaderTimer.stop();
-    Form8& window = program_.form8();
-    window.setAccessibleName(UpdateTexts::downloadHeadline);
-    window.show();
-    window.CountTimer.stop();
-
     if (const auto size = fileSizeMarker(RichTextBox1)) {
         DownloadTimeSize = *size;
         DownloadTime(std::to_string(DownloadTimeSize));
     } else {
-        const DownloadEstimate estimate = unknownSizeEstimate();
-        window.DateAndTime->setCaption(QString::fromStdString(estimate.at56k));
-        window.Countdown->setCaption(QString::fromStdString(estimate.at128k));
+        program_.form8().showDownload(UpdateTexts::downloadHeadline, unknownSizeEstimate());
     }
-    window.Teams->setCaption(UpdateTexts::downloadHeadline);
     DownloadUpdate(URL);
 }
 
 void Form3::DownloadTime(std::string size) {
-    Form8& window = program_.form8();
-    const DownloadEstimate estimate = downloadTime(size).value_or(unknownSizeEstimate());
-    window.DateAndTime->setCaption(QString::fromStdString(estimate.at56k));
-    window.Countdown->setCaption(QString::fromStdString(estimate.at128k));
-    window.CountTimer.stop();
+    program_.form8().showDownload(UpdateTexts::downloadHeadline,
+                                  downloadTime(size).value_or(unknownSizeEstimate()));
 }
 
 void Form3::DownloadUpdate(const std::string& URL) {
@@ -170,32 +150,10 @@ void Form3::DownloadUpdate(const std::string& URL) {
     Form_Unload();
 }
 
-void Form3::SaveReminders() {
-    // A store that was never read in this run (an update's run, say) must
-    // not replace the file.
-    if (!remindersLoaded) {
-        return;
-    }
-    ReminderMatch::writeStore(program_.services().files, Reminders);
-}
-
-void Form3::CheckMatchs_Timer() {
-    ReminderMatch::CheckMatchs(program_, Reminders);
-    // The first alert ends the check for the rest of the run.
-    if (!program_.loadedForm8()) {
-        CheckMatchs.start(ReminderMatch::nextCheckDelay(program_.services().clock.now()));
-    }
-}
-
-void Form3::RemindersChanged() {
-    if (!program_.loadedForm8()) {
-        CheckMatchs.start(ReminderMatch::checkInterval);
-    }
-}
-
 void Form3::Form_Unload() {
     RemoveTrayIcon();
-    SaveReminders();
+    // A store never read in this run (an update's run, say) is not written.
+    reminderStore_->SaveReminders();
     program_.end();
 }
 

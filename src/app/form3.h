@@ -10,6 +10,7 @@
 #include <string>
 
 class Program;
+class ReminderStore;
 class TrayMenu;
 
 // The hidden controller window, alive for the whole run: it holds the
@@ -45,6 +46,7 @@ public:
     std::string RichTextBox1; // the schedule text
     std::string Reminders;    // the reminder store's text
     std::string Settings;     // the text of settings.dsl
+    std::string& settingsHolder() { return Settings; }
 
     std::string URL;            // the update archive's address
     short DownloadTimeSize = 0; // the update archive's size in kilobytes
@@ -52,24 +54,19 @@ public:
     QTimer CheckMatchs; // the reminder check, until the first alert
     QTimer DownloaderTimer;
 
-    void CheckMatchs_Timer();
-    // The store was loaded or has grown: it is checked again shortly.
-    void RemindersChanged();
-
     // The tray icon's record, filled once, and its popup menu.
     NotifyIconData nid;
     std::unique_ptr<TrayMenu> mnuPopup;
 
-    // Whether an ending may write Reminders back: RemindMe.dsl was read in
-    // this run, or was missing.
-    bool remindersLoaded = false;
-    // Writes the reminder store to RemindMe.dsl, when it was loaded.
-    void SaveReminders();
+    // Reminders and CheckMatchs, reached through their one owner.
+    ReminderStore& reminderStore() { return *reminderStore_; }
 
 protected:
     bool event(QEvent* event) override;
 
 private:
+    std::unique_ptr<ReminderStore> reminderStore_;
+
     // False when no schedule answer came; the error page then stays.
     bool FetchSchedule();
     // True when the user accepted an update, which ends the load.

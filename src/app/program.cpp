@@ -92,6 +92,32 @@ void Program::unloadForm2() {
     }
 }
 
+ReminderStore& Program::reminderStore() {
+    return form3().reminderStore();
+}
+
+ReminderStore* Program::loadedReminderStore() const {
+    return form3_ ? &form3_->reminderStore() : nullptr;
+}
+
+void Program::removeTrayIcon() {
+    if (form3_) {
+        form3_->RemoveTrayIcon();
+    }
+}
+
+PanelHost& Program::panelHost() {
+    return form1();
+}
+
+const SettingsToggles& Program::settings() {
+    return form1().settings();
+}
+
+std::string* Program::settingsHolder() {
+    return form3_ ? &form3_->settingsHolder() : nullptr;
+}
+
 void Program::end() {
     ended_ = true;
     if (form3_) {

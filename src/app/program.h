@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class Form1;
 class Form2;
@@ -15,6 +16,9 @@ class Form6;
 class Form7;
 class Form8;
 class Form9;
+class PanelHost;
+class ReminderStore;
+class SettingsToggles;
 
 // The running program: its services, the group tables, and the one instance
 // of each window. A window is created and loaded the first time it is asked
@@ -54,6 +58,21 @@ public:
     Form5* loadedForm5() const { return form5_.get(); }
     Form7* loadedForm7() const { return form7_.get(); }
     Form8* loadedForm8() const { return form8_.get(); }
+
+    // The reminder store on the controller (loaded first when needed), or
+    // nothing while the controller is not loaded.
+    ReminderStore& reminderStore();
+    ReminderStore* loadedReminderStore() const;
+    // Takes the controller's tray icon away, when there is one.
+    void removeTrayIcon();
+
+    // The bar, as its team panel sees it (loaded first when needed).
+    PanelHost& panelHost();
+    // The three settings, on the bar (loaded first when needed).
+    const SettingsToggles& settings();
+    // The controller's Settings text, which settings.dsl passes through;
+    // nothing while the controller is not loaded.
+    std::string* settingsHolder();
 
     // Ends the program outright: no window's closing steps run, but the
     // tray icon goes with it. The real program never returns from here;

@@ -2,8 +2,7 @@
 
 #include "app/program.h"
 #include "calendar/form4.h"
-#include "countdown/form1.h"
-#include "widgets/button_label.h"
+#include "settings/settings_toggles_ui.h"
 #include "widgets/caption_label.h"
 #include "widgets/elements.h"
 #include "widgets/picture.h"
@@ -111,9 +110,9 @@ void Form5::CloseMe_Click() {
 }
 
 void Form5::CloseTimer_Timer() {
-    const bool animated = program_.form1().Animated->caption() != QLatin1String("Animated? No");
     const TwipsRect& now = twipsGeometry();
-    const MatchDay::ShrinkStep step = MatchDay::shrinkStep(now.width, now.height, animated);
+    const MatchDay::ShrinkStep step =
+        MatchDay::shrinkStep(now.width, now.height, program_.settings().animated());
     if (step.unload) {
         CloseTimer.stop();
         program_.unloadForm5();

@@ -1,6 +1,5 @@
 #include "countdown/form1.h"
 
-#include "app/form3.h"
 #include "app/program.h"
 #include "countdown/day_counter.h"
 #include "countdown/form1_parts.h"
@@ -8,7 +7,8 @@
 #include "platform/clock.h"
 #include "platform/instance.h"
 #include "platform/window_effects.h"
-#include "settings/settings_store.h"
+#include "reminders/reminder_store_ui.h"
+#include "settings/settings_toggles_ui.h"
 #include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 #include "widgets/elements.h"
@@ -92,6 +92,7 @@ void Form1::createElements() {
     AutoComplete = makeLabel<ButtonLabel>(this, "AutoComplete", "Auto Complete Search? Yes",
                                           stripLook, 2805, 240, 2420, 210);
     CloseSettings = makeHotArea(this, "CloseSettings", 5280, 120, 195, 195);
+    settings_ = new SettingsToggles(AutoLoad, Animated, AutoComplete, this);
 
     const QCursor hand(picture("HandCursor"), 10, 2);
     for (HotArea* button : {ExpandButton, CloseButton, CloseSettings}) {
@@ -184,7 +185,7 @@ void Form1::watchForTimer3Wakes() {
         wakeTimer3();
     });
     connect(qApp, &QGuiApplication::screenRemoved, this, &Form1::wakeTimer3);
-    connect(Animated, &CaptionLabel::captionChanged, this, &Form1::wakeTimer3);
+    connect(settings_, &SettingsToggles::changed, this, &Form1::wakeTimer3);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -231,7 +232,7 @@ void Form1::Form_Load() {
     show();
     services.windowEffects.keepOnTop(*this);
     NextMatch->setCaption("Germany Vs Costa Rica");
-    Settings::LoadSettings(program_, *this);
+    settings_->LoadSettings(services.files, program_.settingsHolder());
     if (animationOn()) {
         TwipsRect speck = twipsGeometry();
         speck.width = openerStart;
@@ -250,9 +251,10 @@ void Form1::Form_Unload() {
         return;
     }
     unloading_ = true;
-    Settings::SaveSettings(program_, *this);
-    if (Form3* controller = program_.loadedForm3()) {
-        controller->SaveReminders();
+    Services& services = program_.services();
+    settings_->SaveSettings(services.files, services.autoStart, program_.settingsHolder());
+    if (ReminderStore* store = program_.loadedReminderStore()) {
+        store->SaveReminders();
     }
     program_.unloadForm2();
     program_.end();
@@ -264,9 +266,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::CloseButton_Click() {
-    if (Form3* controller = program_.loadedForm3()) {
-        controller->RemoveTrayIcon();
-    }
+    program_.removeTrayIcon();
     Form_Unload();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "countdown/edge_keeping.h"
 #include "countdown/focus_fade.h"
+#include "team/panel_host.h"
 #include "widgets/twips_window.h"
 
 #include <QPoint>
@@ -9,14 +11,16 @@
 #include <string>
 
 class ButtonLabel;
+class Form2;
 class CaptionLabel;
 class HotArea;
 class Program;
 class QLineEdit;
 class QSvgRenderer;
+class SettingsToggles;
 
 // The countdown window: the borderless, always-on-top bar on the desktop.
-class Form1 : public TwipsWindow {
+class Form1 : public TwipsWindow, public PanelHost {
     Q_OBJECT
 public:
     explicit Form1(Program& program);
@@ -60,10 +64,6 @@ public:
     void Draggable_MouseUp();
     void CloseButton_Click();
 
-    // Shared with the team panel.
-    short Form2Vis = 0;
-    int FormTwoHWND = 0;
-
     // Elements, named as the rules and the other windows know them.
     CaptionLabel* CountdownDisplay;
     CaptionLabel* NextMatch;
@@ -87,6 +87,15 @@ public:
     QTimer SettingsClose;
     QTimer TimerSuggestOpen;
     QTimer TimerSuggestClose;
+
+    // What the team panel tells the bar.
+    const TwipsWindow& barWindow() const override { return *this; }
+    void panelLoaded(int handle) override;
+    void panelOpened() override;
+    void panelClosed() override;
+
+    // The three settings, which the other windows ask too.
+    const SettingsToggles& settings() const { return *settings_; }
 
     int opacityLevel() const { return opacityLevel_; }
     FadeDirection fadeTag() const { return fadeTag_; }
@@ -122,6 +131,7 @@ private:
     void panelFollowsBar();
     void applyOpacity(int level);
     void focusFade();
+    EdgeInput edgeInput(const Form2* panel) const;
     void keepBarOnScreen();
     // Timer3 rests while none of its ticks could change anything; every event
     // that could change that wakes it.
@@ -129,7 +139,12 @@ private:
     void wakeTimer3();
 
     Program& program_;
+    // The team panel: 1 while it is open (from the expand action, or once it
+    // has grown), 0 when it is gone; and its window's handle while loaded.
+    short Form2Vis = 0;
+    int FormTwoHWND = 0;
     QSvgRenderer* background_;
+    SettingsToggles* settings_;
     long long dayCount_ = 0;
     short opacityLevel_ = 255;
     FadeDirection fadeTag_ = FadeDirection::None;

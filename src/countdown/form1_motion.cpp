@@ -60,26 +60,22 @@ void Form1::TransTimer_Timer() {
     opacityLevel_ = static_cast<short>(tick.level);
 }
 
-namespace {
-
-EdgeInput edgeInputOf(const Form1& bar, const Form2* panel, bool animated) {
+EdgeInput Form1::edgeInput(const Form2* panel) const {
     EdgeInput input;
-    input.bar = bar.twipsGeometry();
-    input.panelOpen = bar.Form2Vis == 1 && panel;
+    input.bar = twipsGeometry();
+    input.panelOpen = Form2Vis == 1 && panel;
     if (panel) {
         input.panel = panel->twipsGeometry();
     }
-    input.screenWidth = bar.screenWidthTwips();
-    input.screenHeight = bar.screenHeightTwips();
-    input.animated = animated;
+    input.screenWidth = screenWidthTwips();
+    input.screenHeight = screenHeightTwips();
+    input.animated = animationOn();
     return input;
 }
 
-} // namespace
-
 void Form1::keepBarOnScreen() {
     Form2* panel = program_.loadedForm2();
-    const EdgeInput input = edgeInputOf(*this, panel, animationOn());
+    const EdgeInput input = edgeInput(panel);
     const EdgeResult result = keepInsideScreen(input);
     if (result.panelLeft && panel) {
         TwipsRect moved = panel->twipsGeometry();
@@ -111,7 +107,7 @@ bool Form1::timer3CanAct() const {
     if (!isVisible()) {
         return false;
     }
-    const EdgeInput input = edgeInputOf(*this, program_.loadedForm2(), animationOn());
+    const EdgeInput input = edgeInput(program_.loadedForm2());
     return keepInsideScreen(input).changesAnything(input);
 }
 
@@ -156,6 +152,19 @@ void Form1::panelFollowsBar() {
         above.top = bar.top - above.height;
         panel->setTwipsGeometry(above);
     }
+}
+
+void Form1::panelLoaded(int handle) {
+    FormTwoHWND = handle;
+}
+
+void Form1::panelOpened() {
+    Form2Vis = 1;
+}
+
+void Form1::panelClosed() {
+    FormTwoHWND = 0;
+    Form2Vis = 0;
 }
 
 void Form1::moveEvent(QMoveEvent* event) {

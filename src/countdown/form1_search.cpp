@@ -5,7 +5,7 @@
 #include "countdown/slide_steps.h"
 #include "countdown/suggestions.h"
 #include "countdown/team_search.h"
-#include "settings/toggle_captions.h"
+#include "settings/settings_toggles_ui.h"
 #include "team/form2.h"
 #include "widgets/button_label.h"
 #include "widgets/caption_label.h"
@@ -22,11 +22,11 @@ using form1::toQString;
 // The search box and the expand action.
 
 bool Form1::animationOn() const {
-    return Animated->caption() != toQString(Settings::animatedOff);
+    return settings_->animated();
 }
 
 bool Form1::autoCompleteOn() const {
-    return AutoComplete->caption() == toQString(Settings::autoCompleteOn);
+    return settings_->autoComplete();
 }
 
 bool Form1::searchButtonShown() const {
@@ -101,7 +101,7 @@ void Form1::ExpandButton_Click() {
     Form2Vis = 1;
     Form2& panel = program_.form2();
     panel.show();
-    panel.TeamName->setCaption(DateSearch->text());
+    panel.showTeam(DateSearch->text());
     showCountdownView();
     SearchButton->hide();
     startSuggestClose();

@@ -2,34 +2,23 @@
 
 #include "countdown/form1_parts.h"
 #include "countdown/slide_steps.h"
-#include "settings/toggle_captions.h"
-#include "widgets/button_label.h"
-#include "widgets/caption_label.h"
+#include "settings/settings_toggles_ui.h"
 #include "widgets/hot_area.h"
 
 #include <QMouseEvent>
 
 using form1::enable;
 
-namespace {
-
-void flip(CaptionLabel* toggle, std::string_view on, std::string_view off) {
-    toggle->setCaption(
-        form1::toQString(Settings::flipped(toggle->caption().toStdString(), on, off)));
-}
-
-} // namespace
-
 void Form1::Animated_Click() {
-    flip(Animated, Settings::animatedOn, Settings::animatedOff);
+    settings_->flipAnimated();
 }
 
 void Form1::AutoLoad_Click() {
-    flip(AutoLoad, Settings::autoLoadOn, Settings::autoLoadOff);
+    settings_->flipAutoLoad();
 }
 
 void Form1::AutoComplete_Click() {
-    flip(AutoComplete, Settings::autoCompleteOn, Settings::autoCompleteOff);
+    settings_->flipAutoComplete();
 }
 
 void Form1::Image1_MouseDown(Qt::MouseButton button) {

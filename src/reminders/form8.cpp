@@ -1,9 +1,10 @@
 #include "reminders/form8.h"
 
-#include "app/form3.h"
 #include "app/program.h"
 #include "platform/clock.h"
 #include "reminders/reminder_rules.h"
+#include "reminders/reminder_store_ui.h"
+#include "update/download_estimate.h"
 #include "widgets/caption_label.h"
 #include "widgets/elements.h"
 #include "widgets/hot_area.h"
@@ -56,11 +57,29 @@ void Form8::Form_Load() {
     setTwipsGeometry({(screenWidthTwips() - windowWidth) / 2,
                       (screenHeightTwips() - windowHeight) / 2, windowWidth, windowHeight});
     // One alert (or the download) per run: the reminder check ends for good.
-    if (Form3* controller = program_.loadedForm3()) {
-        controller->CheckMatchs.stop();
+    if (ReminderStore* store = program_.loadedReminderStore()) {
+        store->StopChecking();
     }
     CountTimer.start();
     CloseMe->setPixmap(picture("Close"));
+}
+
+void Form8::showReminder(const ReminderMatch::ReminderAlert& alert) {
+    show();
+    raise();
+    Teams->setCaption(QString::fromStdString(alert.teams));
+    DateAndTime->setCaption(QString::fromStdString(alert.dateAndTime));
+    Countdown->setCaption(QString::fromStdString(alert.kickOff));
+    Setup();
+}
+
+void Form8::showDownload(const std::string& headline, const DownloadEstimate& estimate) {
+    setAccessibleName(QString::fromStdString(headline));
+    show();
+    CountTimer.stop();
+    DateAndTime->setCaption(QString::fromStdString(estimate.at56k));
+    Countdown->setCaption(QString::fromStdString(estimate.at128k));
+    Teams->setCaption(QString::fromStdString(headline));
 }
 
 void Form8::Setup() {

@@ -2,6 +2,11 @@
 
 #include "widgets/twips_window.h"
 
+namespace ReminderMatch {
+struct ReminderAlert;
+}
+struct DownloadEstimate;
+
 #include <QTimer>
 
 #include <string>
@@ -21,6 +26,12 @@ public:
     ~Form8() override;
 
     void Form_Load();
+    // Shows a due reminder: its teams, date and time, and the kick-off time
+    // in Countdown, which Setup then takes for the countdown.
+    void showReminder(const ReminderMatch::ReminderAlert& alert);
+    // Shows the update's download: its headline and the two dial-up
+    // estimates, with no countdown.
+    void showDownload(const std::string& headline, const DownloadEstimate& estimate);
     // Takes the kick-off time from the caption of Countdown.
     void Setup();
     void CountTimer_Timer();

@@ -2,12 +2,13 @@
 
 #include "app/program.h"
 #include "calendar/open_calender.h"
-#include "countdown/form1.h"
 #include "platform/clock.h"
-#include "reminders/reminder_match.h"
+#include "reminders/reminder_store_ui.h"
 #include "schedule/fixture_lookup.h"
 #include "schedule/roster.h"
+#include "settings/settings_toggles_ui.h"
 #include "team/news_opener.h"
+#include "team/panel_host.h"
 #include "team/panel_motion.h"
 #include "team/panel_texts.h"
 #include "widgets/button_label.h"
@@ -41,7 +42,7 @@ std::string plain(const QString& text) {
 
 } // namespace
 
-Form2::Form2(Program& program) : program_(program) {
+Form2::Form2(Program& program) : program_(program), host_(program.panelHost()) {
     setObjectName("Form2");
     setWindowTitle("Team");
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
@@ -156,8 +157,8 @@ void Form2::createTimers() {
 }
 
 void Form2::Form_Load() {
-    Form1& bar = program_.form1();
-    bar.FormTwoHWND = static_cast<int>(winId());
+    const TwipsWindow& bar = host_.barWindow();
+    host_.panelLoaded(static_cast<int>(winId()));
 
     background_ = new QSvgRenderer(QStringLiteral(":/BACKGROUND_Form2"), this);
     OpenExtension->setPixmap(picture("Min"));
@@ -189,13 +190,11 @@ void Form2::Form_Load() {
 }
 
 void Form2::Form_Unload() {
-    if (Form1* bar = program_.loadedForm1()) {
-        bar->FormTwoHWND = 0;
-    }
+    host_.panelClosed();
 }
 
 void Form2::MoveMe() {
-    const Form1& bar = program_.form1();
+    const TwipsWindow& bar = host_.barWindow();
     const TwipsRect& barGeometry = bar.twipsGeometry();
     TwipsRect panel = twipsGeometry();
     panel.left = barGeometry.left;
@@ -203,6 +202,10 @@ void Form2::MoveMe() {
                     ? barGeometry.top - panel.height
                     : barGeometry.top + barGeometry.height;
     setTwipsGeometry(panel);
+}
+
+void Form2::showTeam(const QString& typed) {
+    TeamName->setCaption(typed);
 }
 
 void Form2::TeamName_Change() {
@@ -243,7 +246,7 @@ void Form2::OpenTimer_Timer() {
     const PanelMotion::SizeStep step = PanelMotion::openStep(panel.width, panel.height, animated());
     resizeTwips(step.width, step.height);
     if (step.done) {
-        program_.form1().Form2Vis = 1;
+        host_.panelOpened();
         OpenTimer.stop();
     }
 }
@@ -257,9 +260,7 @@ void Form2::CloseTimer_Timer() {
         return;
     }
     CloseTimer.stop();
-    Form1& bar = program_.form1();
     program_.unloadForm2(); // this window is gone from here on
-    bar.Form2Vis = 0;
 }
 
 void Form2::ExtOpen_Timer() {
@@ -305,7 +306,7 @@ void Form2::OpenExtension_Click() {
 void Form2::MatchReminder_Click() {
     std::string reminder = PanelTexts::reminderText(
         plain(DatePlayingText->caption()), plain(Against->caption()), plain(TeamName->caption()));
-    ReminderMatch::AddReminder(program_, reminder);
+    program_.reminderStore().AddReminder(reminder);
 }
 
 void Form2::GroupCalender_Click() {
@@ -323,7 +324,7 @@ void Form2::TeamNews_Click() {
 }
 
 bool Form2::animated() const {
-    return program_.form1().Animated->caption() != QLatin1String("Animated? No");
+    return program_.settings().animated();
 }
 
 void Form2::normaliseTitle() {

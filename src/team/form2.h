@@ -7,6 +7,7 @@
 class ButtonLabel;
 class CaptionLabel;
 class HotArea;
+class PanelHost;
 class Program;
 class QSvgRenderer;
 
@@ -20,6 +21,9 @@ public:
 
     void Form_Load();
     void Form_Unload();
+
+    // The bar hands over the team the user asked for, as typed.
+    void showTeam(const QString& typed);
 
     // Puts the panel back beside the bar after the bar has moved.
     void MoveMe();
@@ -77,6 +81,7 @@ private:
     void placeCornerImages(int left);
 
     Program& program_;
+    PanelHost& host_;
     QSvgRenderer* background_ = nullptr;
     // CloseMe and OpenExtension share their left edge, kept in twips so that
     // 20-twip steps do not drift in whole pixels.

@@ -52,12 +52,11 @@ TEST_F(SearchBox, TheBoxTakesTheFocusOnAClickAndHandsTheTeamToThePanel) {
         EXPECT_EQ(bar.SearchButton->isHidden(), *typed == '\0');
         QTest::keyClick(bar.DateSearch, Qt::Key_Return);
         EXPECT_TRUE(bar.DateSearch->isHidden() && !bar.NextMatch->isHidden());
-        EXPECT_EQ(bar.Form2Vis, *typed == '\0' ? 0 : 1);
+        EXPECT_EQ(test.program.loadedForm2() != nullptr, *typed != '\0');
         QTest::mouseClick(bar.ExpandButton, Qt::LeftButton);
     }
     // Back in the search view the panel goes at once.
     EXPECT_EQ(test.program.loadedForm2(), nullptr);
-    EXPECT_EQ(bar.Form2Vis, 0);
     EXPECT_EQ(openPanel(bar, "GERMANY").TeamName->caption(), "Germany");
     EXPECT_TRUE(bar.SearchButton->isHidden() && bar.TimerSuggestClose.isActive());
 }
@@ -94,7 +93,7 @@ TEST_F(BarBehaviour, FadesWithThePanelAndTheSettingsStripSlides) {
     Form1& bar = load();
     tick(bar.Opener, &Form1::Opener_Timer);
     Form2& panel = openPanel(bar, "ge");
-    test.windowEffects.foreground = bar.FormTwoHWND; // the panel in front counts as the bar
+    test.windowEffects.foreground = static_cast<int>(panel.winId()); // counts as the bar
     bar.Timer3_Timer();
     EXPECT_FALSE(bar.TransTimer.isActive());
     test.windowEffects.foreground = -1;

@@ -1,7 +1,7 @@
-#include "app/form3.h"
 #include "build_config.h"
 #include "calendar/form4.h"
 #include "countdown/bar_fixture.h"
+#include "reminders/reminder_store_ui.h"
 #include "schedule/schedule_samples.h"
 #include "widgets/button_label.h"
 #include "widgets/caption_label.h"
@@ -16,9 +16,8 @@ struct PanelTest : BarTest {
     // As the bar's expand action hands a team over.
     Form2& open(const char* typed, TwipsRect bar = {3000, 600, 2790, 450}) {
         load().setTwipsGeometry(bar);
-        test.program.form1().Form2Vis = 1;
         Form2& panel = test.program.form2();
-        panel.TeamName->setCaption(typed);
+        panel.showTeam(typed);
         return panel;
     }
 };
@@ -27,8 +26,6 @@ struct PanelTest : BarTest {
 
 TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensNarrowsAndCloses) {
     Form2& panel = open("costa rica");
-    test.program.form1().Form2Vis = 0; // set again once grown
-    EXPECT_EQ(test.program.form1().FormTwoHWND, static_cast<int>(panel.winId()));
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{3000, 1050, 10, 10}));
     EXPECT_EQ(panel.TeamName->caption(), "Costa rica");
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel.OpenExtension->isVisible(); }, 5000));
@@ -40,7 +37,7 @@ TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensNarrowsAndC
                            "Playing at Munich Stadium."}));
     EXPECT_TRUE(panel.Against->isVisible() && panel.Stad->isVisible());
     EXPECT_FALSE(panel.Loadingtext->isVisible() || panel.ParseMatchs.isActive());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return test.program.form1().Form2Vis == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.OpenTimer.isActive(); }, 5000));
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{3000, 1050, 2610, 1440}));
     QTest::mouseClick(panel.OpenExtension, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.ExtOpen.isActive(); }, 5000));
@@ -50,8 +47,6 @@ TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensNarrowsAndC
     EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(159, 0));
     QTest::mouseClick(panel.CloseMe, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return test.program.loadedForm2() == nullptr; }, 5000));
-    EXPECT_EQ(test.program.form1().Form2Vis, 0);
-    EXPECT_EQ(test.program.form1().FormTwoHWND, 0);
 }
 
 TEST_F(PanelTest, WithoutAnimationEachMovementTakesOneTickAndTheArrowReverses) {
@@ -97,7 +92,7 @@ TEST_F(PanelTest, TheButtonsHandTheMatchOn) {
     EXPECT_TRUE(panel.MatchReminderOver->isVisible());
     QTest::mouseRelease(panel.MatchReminder, Qt::LeftButton);
     EXPECT_FALSE(panel.MatchReminderOver->isVisible());
-    EXPECT_EQ(test.program.form3().Reminders, ";09/06/2006|18:00|Costa rica|Germany|a\r\n");
+    EXPECT_EQ(test.program.reminderStore().text(), ";09/06/2006|18:00|Costa rica|Germany|a\r\n");
     QTest::mouseClick(panel.GroupCalender, Qt::LeftButton);
     ASSERT_NE(test.program.loadedForm4(), nullptr);
     EXPECT_EQ(test.program.loadedForm4()->windowTitle(), "June - Group A Calender");
