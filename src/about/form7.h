@@ -17,13 +17,13 @@ public:
     void Form_Load();
     void CloseMe_Click();
 
-    QLabel* Label1;
-    HotArea* CloseMe;
-    AboutMovie* ShockwaveFlash1;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QLabel* Label1;
+    HotArea* CloseMe;
+    AboutMovie* ShockwaveFlash1;
+
     Program& program_;
 };

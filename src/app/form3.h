@@ -43,10 +43,21 @@ public:
     // ends the program.
     void DownloadUpdate(const std::string& URL);
 
-    std::string RichTextBox1; // the schedule text
+    // Reminders and CheckMatchs, reached through their one owner.
+    ReminderStore& reminderStore() { return *reminderStore_; }
+    // The text of settings.dsl passes through Settings both ways.
+    std::string& settingsHolder() { return Settings; }
+    // What the schedule fetch read, and the tray menu: tests look at them.
+    const std::string& scheduleText() const { return RichTextBox1; }
+    TrayMenu& trayMenu() { return *mnuPopup; }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    std::string RichTextBox1; // the schedule text, as fetched from the maker's site
     std::string Reminders;    // the reminder store's text
     std::string Settings;     // the text of settings.dsl
-    std::string& settingsHolder() { return Settings; }
 
     std::string URL;            // the update archive's address
     short DownloadTimeSize = 0; // the update archive's size in kilobytes
@@ -58,13 +69,6 @@ public:
     NotifyIconData nid;
     std::unique_ptr<TrayMenu> mnuPopup;
 
-    // Reminders and CheckMatchs, reached through their one owner.
-    ReminderStore& reminderStore() { return *reminderStore_; }
-
-protected:
-    bool event(QEvent* event) override;
-
-private:
     std::unique_ptr<ReminderStore> reminderStore_;
 
     // False when no schedule answer came; the error page then stays.

@@ -40,6 +40,11 @@ public:
     // Day (1) to Day (31).
     DayLabel* Day(int index) const { return days_[static_cast<std::size_t>(index - 1)]; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
     CaptionLabel* Month;
     HotArea* PrevMonth;
     HotArea* NextMonth;
@@ -53,11 +58,6 @@ public:
 
     CalenderParsing::StageView StageView = CalenderParsing::StageView::GroupStage;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
     void createDays();
     void createButtons();
     // Runs a page rule over the window's state.

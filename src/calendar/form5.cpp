@@ -57,9 +57,7 @@ Form5::Form5(Program& program)
     }
     CloseMe = makeCloseButton(this, 1890, 45, &Form5::CloseMe_Click);
     CloseMe->setCursor(Qt::PointingHandCursor);
-    CloseTimer.setInterval(1);
-    CloseTimer.setTimerType(Qt::PreciseTimer);
-    connect(&CloseTimer, &QTimer::timeout, this, &Form5::CloseTimer_Timer);
+    makeTimer(CloseTimer, this, "CloseTimer", 1, &Form5::CloseTimer_Timer);
 }
 
 Form5::~Form5() = default;

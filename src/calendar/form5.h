@@ -27,6 +27,10 @@ public:
     void CloseMe_Click();
     void CloseTimer_Timer();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
     CaptionLabel* Date;
     HotArea* CloseMe;
     // Rows 1 to 5: kick-off time and the two teams.
@@ -36,10 +40,6 @@ public:
 
     QTimer CloseTimer;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
     void createRow(std::size_t row);
 
     Program& program_;

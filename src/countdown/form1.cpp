@@ -124,26 +124,17 @@ void Form1::nameForScreenReaders() {
 }
 
 void Form1::createTimers() {
-    const std::pair<QTimer*, int> timers[] = {
-        {&Timer1, 10},      {&Timer3, 5},        {&TransTimer, 10},       {&Opener, 4},
-        {&SettingsOpen, 4}, {&SettingsClose, 4}, {&TimerSuggestOpen, 25}, {&TimerSuggestClose, 25},
-    };
-    for (auto [timer, interval] : timers) {
-        timer->setInterval(interval);
-        timer->setTimerType(Qt::PreciseTimer);
-    }
+    makeTimer(Timer1, this, "Timer1", 10, &Form1::Timer1_Timer);
+    makeTimer(Timer3, this, "Timer3", 5, &Form1::Timer3_Timer);
+    makeTimer(TransTimer, this, "TransTimer", 10, &Form1::TransTimer_Timer);
+    makeTimer(Opener, this, "Opener", 4, &Form1::Opener_Timer);
+    makeTimer(SettingsOpen, this, "SettingsOpen", 4, &Form1::SettingsOpen_Timer);
+    makeTimer(SettingsClose, this, "SettingsClose", 4, &Form1::SettingsClose_Timer);
+    makeTimer(TimerSuggestOpen, this, "TimerSuggestOpen", 25, &Form1::TimerSuggestOpen_Timer);
+    makeTimer(TimerSuggestClose, this, "TimerSuggestClose", 25, &Form1::TimerSuggestClose_Timer);
 }
 
 void Form1::connectHandlers() {
-    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    connect(&Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
-    connect(&TransTimer, &QTimer::timeout, this, &Form1::TransTimer_Timer);
-    connect(&Opener, &QTimer::timeout, this, &Form1::Opener_Timer);
-    connect(&SettingsOpen, &QTimer::timeout, this, &Form1::SettingsOpen_Timer);
-    connect(&SettingsClose, &QTimer::timeout, this, &Form1::SettingsClose_Timer);
-    connect(&TimerSuggestOpen, &QTimer::timeout, this, &Form1::TimerSuggestOpen_Timer);
-    connect(&TimerSuggestClose, &QTimer::timeout, this, &Form1::TimerSuggestClose_Timer);
-
     connect(CountdownDisplay, &CaptionLabel::captionChanged, this, &Form1::CountdownDisplay_Change);
     connect(DateSearch, &QLineEdit::textChanged, this, &Form1::DateSearch_Change);
 
@@ -274,7 +265,6 @@ void Form1::CloseButton_Click() {
 
 void Form1::Timer1_Timer() {
     const DayCounterText text = dayCounter(program_.services().clock.now().date);
-    dayCount_ = text.dayCount;
     CountdownDisplay->setCaption(QString::fromStdString(text.caption));
     CountdownDisplay->setToolTip(QString::fromStdString(text.tooltip));
 }

@@ -64,30 +64,6 @@ public:
     void Draggable_MouseUp();
     void CloseButton_Click();
 
-    // Elements, named as the rules and the other windows know them.
-    CaptionLabel* CountdownDisplay;
-    CaptionLabel* NextMatch;
-    QLineEdit* DateSearch;
-    HotArea* SearchButton;
-    HotArea* ExpandButton;
-    HotArea* CloseButton;
-    HotArea* Draggable;
-    HotArea* Image1;
-    ButtonLabel* Suggest;
-    ButtonLabel* Animated;
-    ButtonLabel* AutoLoad;
-    ButtonLabel* AutoComplete;
-    HotArea* CloseSettings;
-
-    QTimer Timer1;
-    QTimer Timer3;
-    QTimer TransTimer;
-    QTimer Opener;
-    QTimer SettingsOpen;
-    QTimer SettingsClose;
-    QTimer TimerSuggestOpen;
-    QTimer TimerSuggestClose;
-
     // What the team panel tells the bar.
     const TwipsWindow& barWindow() const override { return *this; }
     void panelLoaded(int handle) override;
@@ -98,7 +74,6 @@ public:
     const SettingsToggles& settings() const { return *settings_; }
 
     int opacityLevel() const { return opacityLevel_; }
-    FadeDirection fadeTag() const { return fadeTag_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -108,6 +83,30 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Elements, named as the rules know them.
+    CaptionLabel* CountdownDisplay;
+    CaptionLabel* NextMatch;
+    QLineEdit* DateSearch;
+    HotArea* SearchButton;
+    HotArea* ExpandButton;
+    HotArea* CloseButton;
+    HotArea* Draggable;
+    HotArea* Image1; // the bar's face: a right click on it opens the settings strip
+    ButtonLabel* Suggest;
+    ButtonLabel* Animated;
+    ButtonLabel* AutoLoad;
+    ButtonLabel* AutoComplete;
+    HotArea* CloseSettings;
+
+    QTimer Timer1; // the day counter: 10 ms for the first count, then every 10 s
+    QTimer Timer3; // the focus fade and the edge keeping, resting while neither can act
+    QTimer TransTimer;
+    QTimer Opener;
+    QTimer SettingsOpen;
+    QTimer SettingsClose;
+    QTimer TimerSuggestOpen;
+    QTimer TimerSuggestClose;
+
     void createElements();
     void nameForScreenReaders();
     void createTimers();
@@ -139,13 +138,10 @@ private:
     void wakeTimer3();
 
     Program& program_;
-    // The team panel: 1 while it is open (from the expand action, or once it
-    // has grown), 0 when it is gone; and its window's handle while loaded.
-    short Form2Vis = 0;
-    int FormTwoHWND = 0;
+    short Form2Vis = 0;  // 1 while the team panel is open beside the bar, else 0
+    int FormTwoHWND = 0; // the panel window's handle while it is loaded
     QSvgRenderer* background_;
     SettingsToggles* settings_;
-    long long dayCount_ = 0;
     short opacityLevel_ = 255;
     FadeDirection fadeTag_ = FadeDirection::None;
     bool loaded_ = false;

@@ -37,6 +37,10 @@ public:
     void CountTimer_Timer();
     void CloseMe_Click();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
     CaptionLabel* Teams;
     CaptionLabel* DateAndTime;
     CaptionLabel* Countdown;
@@ -44,10 +48,6 @@ public:
 
     QTimer CountTimer;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
     Program& program_;
     QSvgRenderer* background_;
     std::string kickOff_; // hours and minutes, as the reminder line has them

@@ -142,18 +142,11 @@ void Form2::createButtons() {
 }
 
 void Form2::createTimers() {
-    const std::pair<QTimer*, int> timers[] = {
-        {&ParseMatchs, 1000}, {&OpenTimer, 4}, {&CloseTimer, 4}, {&ExtOpen, 4}, {&ExtClose, 4},
-    };
-    for (auto [timer, interval] : timers) {
-        timer->setInterval(interval);
-        timer->setTimerType(Qt::PreciseTimer);
-    }
-    connect(&ParseMatchs, &QTimer::timeout, this, &Form2::ParseMatchs_Timer);
-    connect(&OpenTimer, &QTimer::timeout, this, &Form2::OpenTimer_Timer);
-    connect(&CloseTimer, &QTimer::timeout, this, &Form2::CloseTimer_Timer);
-    connect(&ExtOpen, &QTimer::timeout, this, &Form2::ExtOpen_Timer);
-    connect(&ExtClose, &QTimer::timeout, this, &Form2::ExtClose_Timer);
+    makeTimer(ParseMatchs, this, "ParseMatchs", 1000, &Form2::ParseMatchs_Timer);
+    makeTimer(OpenTimer, this, "OpenTimer", 4, &Form2::OpenTimer_Timer);
+    makeTimer(CloseTimer, this, "CloseTimer", 4, &Form2::CloseTimer_Timer);
+    makeTimer(ExtOpen, this, "ExtOpen", 4, &Form2::ExtOpen_Timer);
+    makeTimer(ExtClose, this, "ExtClose", 4, &Form2::ExtClose_Timer);
 }
 
 void Form2::Form_Load() {

@@ -42,7 +42,12 @@ public:
     void Calender_Click();
     void TeamNews_Click();
 
-    // Elements, named as the rules and the other windows know them.
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Elements, named as the rules know them.
     CaptionLabel* TeamName;
     CaptionLabel* NextMatchTitle;
     CaptionLabel* Against;
@@ -66,11 +71,6 @@ public:
     QTimer ExtOpen;
     QTimer ExtClose;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void createElements();
     void createButtons();
     void createTimers();

@@ -19,11 +19,11 @@ public:
     void Form_Load();
     void Command1_Click();
 
+private:
     QPlainTextEdit* RichTextBox1;
     QPlainTextEdit* RichTextBox2;
     QPushButton* Command1;
 
-private:
     std::vector<ConversionTool::Row> table_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QTimer>
 
 // Font and colour of a label: Arial at a pixel size, on a transparent ground.
 struct LabelLook {
@@ -41,4 +42,16 @@ HotArea* makeCloseButton(Window* window, int left, int top, void (Window::*onClo
         }
     });
     return button;
+}
+
+// A window's timer, named as the window knows it and ticking on time; each
+// tick runs `tick`.
+template <typename Window>
+void makeTimer(QTimer& timer, Window* window, const char* name, int interval,
+               void (Window::*tick)()) {
+    timer.setParent(window);
+    timer.setObjectName(name);
+    timer.setInterval(interval);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, window, tick);
 }

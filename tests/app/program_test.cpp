@@ -5,6 +5,7 @@
 #include "build_config.h"
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
+#include "reminders/reminder_store_ui.h"
 #include "schedule/schedule_samples.h"
 #include "update/form6.h"
 
@@ -18,7 +19,7 @@ namespace {
 const std::string site(BuildConfig::siteUrl);
 const std::string schedule = site + "/GroupMatchs.xml";
 const std::string notFound = "<p>The requested URL was not found on this server.</p>";
-const std::string reminders = ";10/06/2006|21:00|England|Paraguay|B\r\n";
+const std::string reminders = ";10/06/2006|21:00|England|Paraguay|b\r\n";
 } // namespace
 
 // Only an error page sends the start-up to the mirror, and only a schedule
@@ -47,7 +48,7 @@ TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
         test.http.answers = c.answers;
         test.program.start();
         EXPECT_EQ(test.http.requested, c.requested);
-        EXPECT_EQ(test.program.loadedForm3()->RichTextBox1, c.read);
+        EXPECT_EQ(test.program.loadedForm3()->scheduleText(), c.read);
         EXPECT_EQ(test.program.groupTables().slot('A', 1).DATE.empty(), c.read.empty());
         EXPECT_EQ(test.messageBox.shown, c.offers);
         EXPECT_TRUE(test.program.loadedForm1()->isVisible() && test.trayIcon.shown);
@@ -81,18 +82,18 @@ TEST(TrayIcon, ItsClicksAndItsMenu) {
     test.http.answers[movieUrl] = movie;
     test.program.start();
     ASSERT_TRUE(test.trayIcon.shown);
-    TrayMenu& menu = *test.program.loadedForm3()->mnuPopup;
+    TrayMenu& menu = test.program.loadedForm3()->trayMenu();
     menu.aboutme->trigger();
     menu.aboutme->trigger();
     EXPECT_EQ(std::count(test.http.requested.begin(), test.http.requested.end(), movieUrl), 1);
     Form7& about = *test.program.loadedForm7();
-    EXPECT_TRUE(about.isVisible() && about.ShockwaveFlash1->playing());
-    EXPECT_EQ(about.ShockwaveFlash1->movie().toStdString(), movie);
+    EXPECT_TRUE(about.isVisible() && child<AboutMovie>(about, "ShockwaveFlash1")->playing());
+    EXPECT_EQ(child<AboutMovie>(about, "ShockwaveFlash1")->movie().toStdString(), movie);
 
     Form1& bar = *test.program.loadedForm1();
     test.trayIcon.click(TrayIcon::leftButtonDoubleClick);
     EXPECT_TRUE(bar.isMinimized() && !bar.isVisible() && !about.isVisible());
-    EXPECT_FALSE(about.ShockwaveFlash1->playing());
+    EXPECT_FALSE(child<AboutMovie>(about, "ShockwaveFlash1")->playing());
     test.trayIcon.click(TrayIcon::leftButtonDoubleClick);
     EXPECT_TRUE(bar.isVisible() && !bar.isMinimized() && !about.isVisible());
 
@@ -100,7 +101,8 @@ TEST(TrayIcon, ItsClicksAndItsMenu) {
     menu.email->trigger();
     EXPECT_EQ(test.shell.opened,
               (std::vector<std::string>{site + "/", std::string("mailto:") + BuildConfig::mail}));
-    test.program.loadedForm3()->Reminders = reminders;
+    std::string panelText = "10/06/2006\r\n21:00|England|Paraguay (group b)";
+    test.program.reminderStore().AddReminder(panelText);
     menu.exitme->trigger();
     EXPECT_TRUE(!test.trayIcon.shown && test.program.ended());
     EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], reminders);
@@ -110,8 +112,8 @@ TEST(TrayIcon, ItsClicksAndItsMenu) {
 TEST(ConversionWindow, EveryClickAppendsTheWholeListing) {
     TestProgram test;
     Form6& tool = test.program.form6();
-    tool.Command1->click();
-    tool.Command1->click();
+    child<QPushButton>(tool, "Command1")->click();
+    child<QPushButton>(tool, "Command1")->click();
     // Six matches of seven lines, twice.
-    EXPECT_EQ(tool.RichTextBox2->toPlainText().count('\n'), 84);
+    EXPECT_EQ(child<QPlainTextEdit>(tool, "RichTextBox2")->toPlainText().count('\n'), 84);
 }

@@ -37,27 +37,27 @@ TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     EXPECT_EQ(calendar().windowTitle(), "June - Group A Calender"); // the design title
     click(calendar().Day(9));
     ASSERT_NE(matchDay(), nullptr);
-    EXPECT_EQ(matchDay()->Team2[1]->caption(), "Ecuador");
+    EXPECT_EQ(caption(*matchDay(), "Team2B"), "Ecuador");
     EXPECT_EQ(calendar().Day(9)->toolTip(), calendar().Day(9)->caption());
     click(calendar().Day(10)); // a bare day closes it
     EXPECT_EQ(matchDay(), nullptr);
 
     QTest::mouseMove(calendar().Day(9));
     QTest::mouseMove(calendar().Day(31)); // June's grey 31st names nothing
-    EXPECT_EQ(calendar().MatchDay->caption(), "Friday 9th. June ");
+    EXPECT_EQ(caption(calendar(), "MatchDay"), "Friday 9th. June ");
 }
 
 TEST_F(CalendarTest, ButtonsMoveThePagesAndCloseMeUnloads) {
     click(calendar().Day(9));
-    click(calendar().NextMonth);
-    click(calendar().Stage2);
+    click(child(calendar(), "NextMonth"));
+    click(child(calendar(), "Stage2"));
     EXPECT_EQ(calendar().windowTitle(), "July - Knock-out Stages");
     click(calendar().Day(9)); // knock-out days neither open nor close it
     EXPECT_NE(matchDay(), nullptr);
-    click(calendar().ChangeGroup[2]);
+    click(child(calendar(), "ChangeGroupC"));
     EXPECT_EQ(calendar().accessibleName(), "June - Group C Calender");
-    click(calendar().Stage1);
+    click(child(calendar(), "Stage1"));
     EXPECT_EQ(calendar().windowTitle(), "June - All Groups Calender");
-    click(calendar().CloseMe);
+    click(child(calendar(), "CloseMe"));
     EXPECT_EQ(test.program.loadedForm4(), nullptr);
 }

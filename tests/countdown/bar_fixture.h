@@ -23,9 +23,10 @@ protected:
     }
 
     // Ticks a timer's handler until the timer stops; the number of ticks.
-    int tick(const QTimer& timer, void (Form1::*handler)()) {
+    int tick(const char* name, void (Form1::*handler)()) {
+        const QTimer& running = timer(test.program.form1(), name);
         int ticks = 0;
-        for (; timer.isActive() && ticks < 1000; ++ticks) {
+        for (; running.isActive() && ticks < 1000; ++ticks) {
             (test.program.form1().*handler)();
         }
         return ticks;
@@ -38,9 +39,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
+    QLineEdit* dateSearch() { return child<QLineEdit>(test.program.form1(), "DateSearch"); }
+
     Form2& openPanel(Form1& bar, const char* typed) {
         bar.ExpandButton_Click();
-        bar.DateSearch->setText(typed);
+        dateSearch()->setText(typed);
         bar.ExpandButton_Click();
         return test.program.form2();
     }

@@ -11,12 +11,15 @@
 #include "platform/shell.h"
 #include "platform/tray_icon.h"
 #include "platform/window_effects.h"
+#include "widgets/caption_label.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -160,3 +163,21 @@ struct TestProgram {
                              autoStart, trayIcon},
                     nullptr};
 };
+
+// The windows keep their elements and timers to themselves; the tests find
+// them by name, as screen readers and the end-to-end runs find elements.
+template <typename T = QWidget> T* child(const QObject& window, const char* name) {
+    T* found = window.findChild<T*>(name);
+    if (!found) {
+        throw std::runtime_error(std::string("no element ") + name);
+    }
+    return found;
+}
+
+inline QTimer& timer(const QObject& window, const char* name) {
+    return *child<QTimer>(window, name);
+}
+
+inline QString caption(const QObject& window, const char* name) {
+    return child<CaptionLabel>(window, name)->caption();
+}

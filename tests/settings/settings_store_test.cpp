@@ -9,7 +9,7 @@ TEST_F(SettingsAtLoadAndClose, CloseSetsAutostartAndWritesWhatWasLoaded) {
     test.files.contents["/app/RemindMe.dsl"] = ";10/06/2006|21:00|England|Paraguay|b\r\n";
     test.program.start();
     Form1& bar = *test.program.loadedForm1();
-    QTest::mouseClick(bar.AutoLoad, Qt::LeftButton);
+    QTest::mouseClick(child(bar, "AutoLoad"), Qt::LeftButton);
     bar.CloseButton_Click();
     EXPECT_EQ(test.files.contents["/app/settings.dsl"],
               "[AutoLoad Yes]\r\n[Animated No]\r\n[AutoComplete Yes]");

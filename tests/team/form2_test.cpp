@@ -27,25 +27,26 @@ struct PanelTest : BarTest {
 TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensNarrowsAndCloses) {
     Form2& panel = open("costa rica");
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{3000, 1050, 10, 10}));
-    EXPECT_EQ(panel.TeamName->caption(), "Costa rica");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.OpenExtension->isVisible(); }, 5000));
-    EXPECT_EQ((QStringList{panel.TeamName->caption(), panel.DatePlayingText->caption(),
-                           panel.Against->caption(), panel.Against->toolTip(),
-                           panel.Stad->caption(), panel.Stad->toolTip()}),
+    EXPECT_EQ(caption(panel, "TeamName"), "Costa rica");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child(panel, "OpenExtension")->isVisible(); }, 5000));
+    EXPECT_EQ((QStringList{caption(panel, "TeamName"), caption(panel, "DatePlayingText"),
+                           caption(panel, "Against"), child(panel, "Against")->toolTip(),
+                           caption(panel, "Stad"), child(panel, "Stad")->toolTip()}),
               (QStringList{"Costa rica (group a)", "09/06/2006\r\n18:00", "Germany",
                            "Costa rica (group a) Vs. Germany", "Playing at Munich",
                            "Playing at Munich Stadium."}));
-    EXPECT_TRUE(panel.Against->isVisible() && panel.Stad->isVisible());
-    EXPECT_FALSE(panel.Loadingtext->isVisible() || panel.ParseMatchs.isActive());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.OpenTimer.isActive(); }, 5000));
+    EXPECT_TRUE(child(panel, "Against")->isVisible() && child(panel, "Stad")->isVisible());
+    EXPECT_FALSE(child(panel, "Loadingtext")->isVisible() ||
+                 timer(panel, "ParseMatchs").isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !timer(panel, "OpenTimer").isActive(); }, 5000));
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{3000, 1050, 2610, 1440}));
-    QTest::mouseClick(panel.OpenExtension, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.ExtOpen.isActive(); }, 5000));
-    EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(334, 0));
-    QTest::mouseClick(panel.OpenExtension, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.ExtClose.isActive(); }, 5000));
-    EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(159, 0));
-    QTest::mouseClick(panel.CloseMe, Qt::LeftButton);
+    QTest::mouseClick(child(panel, "OpenExtension"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !timer(panel, "ExtOpen").isActive(); }, 5000));
+    EXPECT_EQ(child(panel, "CloseMe")->geometry().topLeft(), QPoint(334, 0));
+    QTest::mouseClick(child(panel, "OpenExtension"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !timer(panel, "ExtClose").isActive(); }, 5000));
+    EXPECT_EQ(child(panel, "CloseMe")->geometry().topLeft(), QPoint(159, 0));
+    QTest::mouseClick(child(panel, "CloseMe"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return test.program.loadedForm2() == nullptr; }, 5000));
 }
 
@@ -55,9 +56,10 @@ TEST_F(PanelTest, WithoutAnimationEachMovementTakesOneTickAndTheArrowReverses) {
     Form2& panel = open("germany", {3000, lowest, 2790, 450}); // past its third match
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{3000, lowest - 10, 10, 10})) << "above the bar";
     panel.ParseMatchs_Timer();
-    EXPECT_FALSE(panel.ParseMatchs.isActive() || panel.OpenExtension->isVisible());
+    EXPECT_FALSE(timer(panel, "ParseMatchs").isActive() ||
+                 child(panel, "OpenExtension")->isVisible());
     panel.OpenExtension_Click();
-    EXPECT_FALSE(panel.ExtOpen.isActive()) << "the arrow waits for the growing";
+    EXPECT_FALSE(timer(panel, "ExtOpen").isActive()) << "the arrow waits for the growing";
     panel.OpenTimer_Timer();
     panel.MoveMe();
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{3000, lowest - 1440, 2610, 1440}));
@@ -65,41 +67,42 @@ TEST_F(PanelTest, WithoutAnimationEachMovementTakesOneTickAndTheArrowReverses) {
     panel.ExtOpen_Timer();
     panel.OpenExtension_Click();
     panel.ExtClose_Timer();
-    EXPECT_FALSE(panel.ExtOpen.isActive() || panel.ExtClose.isActive());
-    EXPECT_EQ(panel.CloseMe->geometry().topLeft(), QPoint(160, 0));
+    EXPECT_FALSE(timer(panel, "ExtOpen").isActive() || timer(panel, "ExtClose").isActive());
+    EXPECT_EQ(child(panel, "CloseMe")->geometry().topLeft(), QPoint(160, 0));
     // With animation a second click turns a widening back, and a close stops the slide.
-    test.program.form1().Animated->setCaption("Animated? Yes");
+    child<CaptionLabel>(test.program.form1(), "Animated")->setCaption("Animated? Yes");
     panel.OpenExtension_Click();
     panel.ExtOpen_Timer();
     panel.OpenExtension_Click();
-    EXPECT_TRUE(panel.ExtClose.isActive() && !panel.ExtOpen.isActive());
+    EXPECT_TRUE(timer(panel, "ExtClose").isActive() && !timer(panel, "ExtOpen").isActive());
     panel.ExtClose_Timer(); // back at the narrow width, the narrowing not yet stopped
     panel.OpenExtension_Click();
-    EXPECT_TRUE(panel.ExtOpen.isActive() && !panel.ExtClose.isActive());
+    EXPECT_TRUE(timer(panel, "ExtOpen").isActive() && !timer(panel, "ExtClose").isActive());
     EXPECT_FALSE(panel.close()) << "a close from the desktop goes the panel's own way";
-    EXPECT_FALSE(panel.ExtOpen.isActive());
-    EXPECT_TRUE(panel.CloseTimer.isActive());
+    EXPECT_FALSE(timer(panel, "ExtOpen").isActive());
+    EXPECT_TRUE(timer(panel, "CloseTimer").isActive());
     test.program.unloadForm2();
     Form2& unknown = open("atlantis"); // no display name: asked again every second
     unknown.ParseMatchs_Timer();
-    EXPECT_TRUE(unknown.ParseMatchs.isActive() && unknown.Loadingtext->isVisible());
+    EXPECT_TRUE(timer(unknown, "ParseMatchs").isActive() &&
+                child(unknown, "Loadingtext")->isVisible());
 }
 
 TEST_F(PanelTest, TheButtonsHandTheMatchOn) {
     Form2& panel = open("GERMANY");
     panel.ParseMatchs_Timer();
-    QTest::mousePress(panel.MatchReminder, Qt::LeftButton);
-    EXPECT_TRUE(panel.MatchReminderOver->isVisible());
-    QTest::mouseRelease(panel.MatchReminder, Qt::LeftButton);
-    EXPECT_FALSE(panel.MatchReminderOver->isVisible());
+    QTest::mousePress(child(panel, "MatchReminder"), Qt::LeftButton);
+    EXPECT_TRUE(child(panel, "MatchReminderOver")->isVisible());
+    QTest::mouseRelease(child(panel, "MatchReminder"), Qt::LeftButton);
+    EXPECT_FALSE(child(panel, "MatchReminderOver")->isVisible());
     EXPECT_EQ(test.program.reminderStore().text(), ";09/06/2006|18:00|Costa rica|Germany|a\r\n");
-    QTest::mouseClick(panel.GroupCalender, Qt::LeftButton);
+    QTest::mouseClick(child(panel, "GroupCalender"), Qt::LeftButton);
     ASSERT_NE(test.program.loadedForm4(), nullptr);
     EXPECT_EQ(test.program.loadedForm4()->windowTitle(), "June - Group A Calender");
-    QTest::mouseClick(panel.Calender, Qt::LeftButton);
+    QTest::mouseClick(child(panel, "Calender"), Qt::LeftButton);
     EXPECT_EQ(test.program.loadedForm4()->windowTitle(), "June - All Groups Calender");
-    QTest::mouseClick(panel.TeamNews, Qt::RightButton); // clicks nothing
-    QTest::mouseClick(panel.TeamNews, Qt::LeftButton);
+    QTest::mouseClick(child(panel, "TeamNews"), Qt::RightButton); // clicks nothing
+    QTest::mouseClick(child(panel, "TeamNews"), Qt::LeftButton);
     EXPECT_EQ(test.shell.opened, std::vector<std::string>{std::string(BuildConfig::newsUrl) +
                                                           "/06/en/w/news/team/ger.html"});
 }
