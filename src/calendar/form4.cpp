@@ -12,8 +12,6 @@
 #include "widgets/picture.h"
 
 #include <QMouseEvent>
-#include <QPainter>
-#include <QSvgRenderer>
 
 using CalenderParsing::CalendarPage;
 using CalenderParsing::StageView;
@@ -29,9 +27,9 @@ const LabelLook buttonLook{QColor(0xff, 0xff, 0xff), 13, false};
 
 } // namespace
 
-Form4::Form4(Program& program)
-    : program_(program), background_(new QSvgRenderer(QStringLiteral(":/BACKGROUND_Form4"), this)) {
+Form4::Form4(Program& program) : program_(program) {
     setObjectName("Form4");
+    setBackground(":/BACKGROUND_Form4");
     setWindowFlags(Qt::FramelessWindowHint);
     TwipsRect place = windowSize;
     place.left = (screenWidthTwips() - place.width) / 2;
@@ -48,20 +46,11 @@ Form4::Form4(Program& program)
     PrevMonth->setAccessibleName("Previous month");
     NextMonth = makeHotArea(this, "NextMonth", 4920, 60, 375, 240);
     NextMonth->setAccessibleName("Next month");
-    CloseMe = makeHotArea(this, "CloseMe", 6675, 45, 255, 255);
-    CloseMe->setAccessibleName("Close");
-    const std::pair<HotArea*, void (Form4::*)()> images[] = {
-        {PrevMonth, &Form4::PrevMonth_Click},
-        {NextMonth, &Form4::NextMonth_Click},
-        {CloseMe, &Form4::CloseMe_Click},
-    };
-    for (auto [image, click] : images) {
+    CloseMe = makeCloseButton(this, 6675, 45, &Form4::CloseMe_Click);
+    connect(PrevMonth, &HotArea::clicked, this, &Form4::PrevMonth_Click);
+    connect(NextMonth, &HotArea::clicked, this, &Form4::NextMonth_Click);
+    for (HotArea* image : {PrevMonth, NextMonth, CloseMe}) {
         image->setCursor(Qt::PointingHandCursor);
-        connect(image, &HotArea::clicked, this, [this, click](Qt::MouseButton button) {
-            if (button == Qt::LeftButton) {
-                (this->*click)();
-            }
-        });
     }
 
     Label1 = makeLabel<CaptionLabel>(
@@ -211,9 +200,4 @@ void Form4::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         program_.services().windowEffects.startSystemMove(*this);
     }
-}
-
-void Form4::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    background_->render(&painter, QRectF(QPointF(0, 0), background_->defaultSize()));
 }

@@ -10,7 +10,6 @@ class CaptionLabel;
 class DayLabel;
 class HotArea;
 class Program;
-class QSvgRenderer;
 
 // The calendar window: a month grid of 31 day cells under a title, with group,
 // stage and month buttons, a line naming the day under the mouse, and a hint.
@@ -41,7 +40,6 @@ public:
     DayLabel* Day(int index) const { return days_[static_cast<std::size_t>(index - 1)]; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -65,5 +63,4 @@ private:
 
     Program& program_;
     std::array<DayLabel*, CalenderParsing::dayCount> days_{};
-    QSvgRenderer* background_;
 };

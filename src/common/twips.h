@@ -17,3 +17,10 @@ struct TwipsRect {
 
     bool operator==(const TwipsRect&) const = default;
 };
+
+// One tick of an animation of a window's size; `done` on the tick that ends it.
+struct SizeStep {
+    int width = 0;
+    int height = 0;
+    bool done = false;
+};

@@ -44,7 +44,3 @@ EdgeResult keepInsideScreen(const EdgeInput& input) {
     }
     return result;
 }
-
-bool inLowestThird(int top, int screenHeight) {
-    return top > screenHeight - screenHeight / 3.0;
-}

@@ -28,6 +28,3 @@ struct EdgeResult {
 };
 
 EdgeResult keepInsideScreen(const EdgeInput& input);
-
-// The bar lies in the lowest third of the screen, where its panel goes above it.
-bool inLowestThird(int top, int screenHeight);

@@ -9,19 +9,19 @@
 #include "platform/window_effects.h"
 #include "reminders/reminder_store_ui.h"
 #include "settings/settings_toggles_ui.h"
+#include "settings/toggle_captions.h"
 #include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 #include "widgets/elements.h"
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
+#include "widgets/qt_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QWindow>
 
 using form1::enable;
@@ -42,9 +42,11 @@ const LabelLook stripLook{QColor(0xff, 0xff, 0xff), 10, false};
 
 } // namespace
 
-Form1::Form1(Program& program)
-    : program_(program), background_(new QSvgRenderer(QStringLiteral(":/background"), this)) {
+Form1::Form1(Program& program) : program_(program) {
     setObjectName("Form1");
+    // The bitmap covers the bar and both strips; the window shows as much of
+    // it as its current size reveals.
+    setBackground(":/background");
     setWindowTitle("Countdown");
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
     createElements();
@@ -85,11 +87,11 @@ void Form1::createElements() {
 
     Suggest =
         makeLabel<ButtonLabel>(this, "Suggest", "Did you mean...", stripLook, 120, 480, 2295, 255);
-    Animated =
-        makeLabel<ButtonLabel>(this, "Animated", "Animated? Yes", stripLook, 2805, 0, 1215, 255);
-    AutoLoad =
-        makeLabel<ButtonLabel>(this, "AutoLoad", "Auto Load? Yes", stripLook, 4005, 0, 1215, 255);
-    AutoComplete = makeLabel<ButtonLabel>(this, "AutoComplete", "Auto Complete Search? Yes",
+    Animated = makeLabel<ButtonLabel>(this, "Animated", toQString(Settings::animatedOn), stripLook,
+                                      2805, 0, 1215, 255);
+    AutoLoad = makeLabel<ButtonLabel>(this, "AutoLoad", toQString(Settings::autoLoadOn), stripLook,
+                                      4005, 0, 1215, 255);
+    AutoComplete = makeLabel<ButtonLabel>(this, "AutoComplete", toQString(Settings::autoCompleteOn),
                                           stripLook, 2805, 240, 2420, 210);
     CloseSettings = makeHotArea(this, "CloseSettings", 5280, 120, 195, 195);
     settings_ = new SettingsToggles(AutoLoad, Animated, AutoComplete, this);
@@ -138,16 +140,9 @@ void Form1::connectHandlers() {
     connect(CountdownDisplay, &CaptionLabel::captionChanged, this, &Form1::CountdownDisplay_Change);
     connect(DateSearch, &QLineEdit::textChanged, this, &Form1::DateSearch_Change);
 
-    const auto onLeftClick = [this](HotArea* area, void (Form1::*handler)()) {
-        connect(area, &HotArea::clicked, this, [this, handler](Qt::MouseButton button) {
-            if (button == Qt::LeftButton) {
-                (this->*handler)();
-            }
-        });
-    };
-    onLeftClick(ExpandButton, &Form1::ExpandButton_Click);
-    onLeftClick(CloseButton, &Form1::CloseButton_Click);
-    onLeftClick(CloseSettings, &Form1::CloseSettings_Click);
+    connect(ExpandButton, &HotArea::clicked, this, &Form1::ExpandButton_Click);
+    connect(CloseButton, &HotArea::clicked, this, &Form1::CloseButton_Click);
+    connect(CloseSettings, &HotArea::clicked, this, &Form1::CloseSettings_Click);
     connect(Suggest, &ButtonLabel::clicked, this, &Form1::Suggest_Click);
     connect(Animated, &ButtonLabel::clicked, this, &Form1::Animated_Click);
     connect(AutoLoad, &ButtonLabel::clicked, this, &Form1::AutoLoad_Click);
@@ -271,11 +266,4 @@ void Form1::Timer1_Timer() {
 
 void Form1::CountdownDisplay_Change() {
     Timer1.setInterval(10000);
-}
-
-void Form1::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    // The bitmap covers the bar and both strips; the window shows as much of
-    // it as its current size reveals.
-    background_->render(&painter, QRectF(QPointF(0, 0), background_->defaultSize()));
 }

@@ -2,6 +2,7 @@
 
 #include "countdown/edge_keeping.h"
 #include "countdown/focus_fade.h"
+#include "countdown/slide_steps.h"
 #include "team/panel_host.h"
 #include "widgets/twips_window.h"
 
@@ -16,7 +17,6 @@ class CaptionLabel;
 class HotArea;
 class Program;
 class QLineEdit;
-class QSvgRenderer;
 class SettingsToggles;
 
 // The countdown window: the borderless, always-on-top bar on the desktop.
@@ -76,7 +76,6 @@ public:
     int opacityLevel() const { return opacityLevel_; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -118,8 +117,9 @@ private:
     bool searchButtonShown() const;
     bool barFocused() const;
 
-    void setHeight(int height);
-    void setWidth(int width);
+    // One tick of a strip's slide: the rule's next width or height, until
+    // the step that ends it stops the timer.
+    void slide(QTimer& timer, int TwipsRect::*side, SlideStep (*rule)(int, bool));
     void startSuggestOpen();
     void startSuggestClose();
     void startSettingsOpen();
@@ -140,7 +140,6 @@ private:
     Program& program_;
     short Form2Vis = 0;  // 1 while the team panel is open beside the bar, else 0
     int FormTwoHWND = 0; // the panel window's handle while it is loaded
-    QSvgRenderer* background_;
     SettingsToggles* settings_;
     short opacityLevel_ = 255;
     FadeDirection fadeTag_ = FadeDirection::None;

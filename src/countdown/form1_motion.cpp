@@ -6,6 +6,7 @@
 #include "countdown/slide_steps.h"
 #include "platform/window_effects.h"
 #include "team/form2.h"
+#include "team/panel_motion.h"
 
 #include <QMoveEvent>
 
@@ -15,7 +16,7 @@ void Form1::Opener_Timer() {
     const TwipsRect& geometry = twipsGeometry();
     const SizeStep step = openerStep(geometry.width, geometry.height);
     setTwipsGeometry({geometry.left, geometry.top, step.width, step.height});
-    if (step.stop) {
+    if (step.done) {
         Opener.stop();
     }
 }
@@ -147,7 +148,7 @@ void Form1::panelFollowsBar() {
     }
     panel->MoveMe();
     const TwipsRect& bar = twipsGeometry();
-    if (inLowestThird(bar.top, screenHeightTwips())) {
+    if (PanelMotion::panelGoesAbove(bar.top, screenHeightTwips())) {
         TwipsRect above = panel->twipsGeometry();
         above.top = bar.top - above.height;
         panel->setTwipsGeometry(above);

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QTimer>
 
-#include <string_view>
-
 // Small helpers shared by the files that make up the countdown window.
 namespace form1 {
 
@@ -13,10 +11,6 @@ inline constexpr int enterKey = 13;
 
 inline const QString placeholder = QStringLiteral("Search for a team...");
 inline const QString placeholderLook = QStringLiteral("QLineEdit { color: #C0C0C0; }");
-
-inline QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Starting a running timer leaves it running on its old beat.
 inline void enable(QTimer& timer) {

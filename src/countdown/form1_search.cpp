@@ -10,6 +10,7 @@
 #include "widgets/button_label.h"
 #include "widgets/caption_label.h"
 #include "widgets/hot_area.h"
+#include "widgets/qt_text.h"
 
 #include <QLineEdit>
 
@@ -17,7 +18,6 @@ using form1::enable;
 using form1::enterKey;
 using form1::placeholder;
 using form1::placeholderLook;
-using form1::toQString;
 
 // The search box and the expand action.
 
@@ -164,24 +164,10 @@ void Form1::startSuggestClose() {
     enable(TimerSuggestClose);
 }
 
-void Form1::setHeight(int height) {
-    TwipsRect geometry = twipsGeometry();
-    geometry.height = height;
-    setTwipsGeometry(geometry);
-}
-
 void Form1::TimerSuggestOpen_Timer() {
-    const SlideStep step = suggestOpenStep(twipsGeometry().height, animationOn());
-    setHeight(step.value);
-    if (step.stop) {
-        TimerSuggestOpen.stop();
-    }
+    slide(TimerSuggestOpen, &TwipsRect::height, suggestOpenStep);
 }
 
 void Form1::TimerSuggestClose_Timer() {
-    const SlideStep step = suggestCloseStep(twipsGeometry().height, animationOn());
-    setHeight(step.value);
-    if (step.stop) {
-        TimerSuggestClose.stop();
-    }
+    slide(TimerSuggestClose, &TwipsRect::height, suggestCloseStep);
 }

@@ -50,23 +50,19 @@ void Form1::startSettingsClose() {
 }
 
 void Form1::SettingsOpen_Timer() {
-    const SlideStep step = settingsOpenStep(twipsGeometry().width, animationOn());
-    setWidth(step.value);
-    if (step.stop) {
-        SettingsOpen.stop();
-    }
+    slide(SettingsOpen, &TwipsRect::width, settingsOpenStep);
 }
 
 void Form1::SettingsClose_Timer() {
-    const SlideStep step = settingsCloseStep(twipsGeometry().width, animationOn());
-    setWidth(step.value);
-    if (step.stop) {
-        SettingsClose.stop();
-    }
+    slide(SettingsClose, &TwipsRect::width, settingsCloseStep);
 }
 
-void Form1::setWidth(int width) {
+void Form1::slide(QTimer& timer, int TwipsRect::*side, SlideStep (*rule)(int, bool)) {
     TwipsRect geometry = twipsGeometry();
-    geometry.width = width;
+    const SlideStep step = rule(geometry.*side, animationOn());
+    geometry.*side = step.value;
     setTwipsGeometry(geometry);
+    if (step.done) {
+        timer.stop();
+    }
 }

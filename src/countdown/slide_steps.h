@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/twips.h"
+
 // One tick of each of the bar's slides, in twips. Each slide moves a fixed
 // step per tick and stops itself at its limit; with animation off it jumps
 // to the limit on its first tick.
@@ -9,15 +11,9 @@ inline constexpr int barHeight = 450;
 inline constexpr int suggestStripHeight = 705;  // the bar with the suggestion strip open
 inline constexpr int settingsStripWidth = 5580; // the bar with the settings strip open
 
-struct SizeStep {
-    int width = 0;
-    int height = 0;
-    bool stop = false;
-};
-
 struct SlideStep {
     int value = 0; // the new height or width
-    bool stop = false;
+    bool done = false;
 };
 
 // The opening growth after load: 20 down and 40 across per tick until both

@@ -10,9 +10,6 @@
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
-
 namespace {
 
 constexpr int windowWidth = 6330;
@@ -36,9 +33,9 @@ CaptionLabel* makeLine(QWidget* parent, const char* name, const QString& caption
 
 } // namespace
 
-Form8::Form8(Program& program)
-    : program_(program), background_(new QSvgRenderer(QStringLiteral(":/BACKGROUND_Form8"), this)) {
+Form8::Form8(Program& program) : program_(program) {
     setObjectName("Form8");
+    setBackground(":/BACKGROUND_Form8");
     setWindowTitle("Match Reminder");
     setAccessibleName("Match Reminder");
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
@@ -100,9 +97,4 @@ void Form8::CountTimer_Timer() {
 
 void Form8::CloseMe_Click() {
     close();
-}
-
-void Form8::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    background_->render(&painter, QRectF(QPointF(0, 0), background_->defaultSize()));
 }

@@ -14,7 +14,6 @@ struct DownloadEstimate;
 class CaptionLabel;
 class HotArea;
 class Program;
-class QSvgRenderer;
 
 // The alert window: names a reminded match and counts down to kick-off. It
 // doubles as the download window of an update.
@@ -37,9 +36,6 @@ public:
     void CountTimer_Timer();
     void CloseMe_Click();
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     CaptionLabel* Teams;
     CaptionLabel* DateAndTime;
@@ -49,6 +45,5 @@ private:
     QTimer CountTimer;
 
     Program& program_;
-    QSvgRenderer* background_;
     std::string kickOff_; // hours and minutes, as the reminder line has them
 };

@@ -12,8 +12,6 @@ const MatchSlot emptySlot{};
 
 constexpr std::string_view recordOpening = "<MATCH MID=\"";
 constexpr std::string_view identifierClosing = "\">";
-constexpr std::string_view listClosing = "</GROUPLIST>";
-constexpr std::string_view recordClosing = "</MATCH>";
 // The closing tag of the last record stands this close to the list's end.
 constexpr long long lastRecordReach = 30;
 
@@ -29,25 +27,10 @@ std::optional<char> groupOfIdentifier(std::string_view identifier) {
     return letter;
 }
 
-struct FieldRead {
-    std::string_view value;
-    std::size_t closingAt; // where the next field's search starts
-};
-
-// The value between <NAME> and </NAME>, searched from `from`.
-std::optional<FieldRead> readField(std::string_view text, std::string_view name, std::size_t from) {
-    const std::string opening = "<" + std::string(name) + ">";
-    const std::string closing = "</" + std::string(name) + ">";
-    const auto openAt = findFrom(text, opening, from);
-    if (!openAt) {
-        return std::nullopt;
-    }
-    const std::size_t valueAt = *openAt + opening.size();
-    const auto closeAt = findFrom(text, closing, valueAt);
-    if (!closeAt) {
-        return std::nullopt;
-    }
-    return FieldRead{text.substr(valueAt, *closeAt - valueAt), *closeAt};
+// The value between <NAME> and </NAME>, searched from `from`; the next
+// field's search starts at its closing tag.
+std::optional<Between> readField(std::string_view text, std::string_view name, std::size_t from) {
+    return findBetween(text, "<" + std::string(name) + ">", "</" + std::string(name) + ">", from);
 }
 
 } // namespace
@@ -85,17 +68,11 @@ bool splitGroups(std::string_view text, GroupTables& tables) {
     std::size_t searchAt = 0;
 
     for (;;) {
-        const auto openAt = findFrom(text, recordOpening, searchAt);
-        if (!openAt) {
+        const auto identifier = findBetween(text, recordOpening, identifierClosing, searchAt);
+        if (!identifier) {
             return false;
         }
-        const std::size_t identifierAt = *openAt + recordOpening.size();
-        const auto identifierEnd = findFrom(text, identifierClosing, identifierAt);
-        if (!identifierEnd) {
-            return false;
-        }
-        if (const auto group =
-                groupOfIdentifier(text.substr(identifierAt, *identifierEnd - identifierAt))) {
+        if (const auto group = groupOfIdentifier(identifier->text)) {
             currentGroup = group;
             if (currentGroup != previousGroup) {
                 slotNumber = 1;
@@ -105,7 +82,7 @@ bool splitGroups(std::string_view text, GroupTables& tables) {
         // A ninth record of one run has no slot: it is read (so the records
         // after it are found) but not stored, and slots 1 to 8 keep theirs.
         MatchSlot* slot = currentGroup ? tables.mutableSlot(*currentGroup, slotNumber) : nullptr;
-        std::size_t fieldFrom = *identifierEnd;
+        std::size_t fieldFrom = identifier->closeAt;
         for (auto [name, field] :
              {std::pair{"TEAM1", &MatchSlot::TEAM1}, std::pair{"TEAM2", &MatchSlot::TEAM2},
               std::pair{"DATE", &MatchSlot::DATE}, std::pair{"TIME", &MatchSlot::TIME},
@@ -115,9 +92,9 @@ bool splitGroups(std::string_view text, GroupTables& tables) {
                 return false;
             }
             if (slot) {
-                slot->*field = std::string(read->value);
+                slot->*field = std::string(read->text);
             }
-            fieldFrom = read->closingAt;
+            fieldFrom = read->closeAt;
         }
 
         if (!recordEndSearched || (nextRecordEnd && *nextRecordEnd < fieldFrom)) {

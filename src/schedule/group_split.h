@@ -17,6 +17,10 @@ struct MatchSlot {
     bool operator==(const MatchSlot&) const = default;
 };
 
+// The schedule's list and record closing tags.
+inline constexpr std::string_view listClosing = "</GROUPLIST>";
+inline constexpr std::string_view recordClosing = "</MATCH>";
+
 inline constexpr int slotsPerGroup = 8;
 inline constexpr int groupCount = 8;
 

@@ -1,6 +1,7 @@
 #include "team/form2.h"
 
 #include "app/program.h"
+#include "calendar/calendar_page.h"
 #include "calendar/open_calender.h"
 #include "platform/clock.h"
 #include "reminders/reminder_store_ui.h"
@@ -16,10 +17,9 @@
 #include "widgets/elements.h"
 #include "widgets/hot_area.h"
 #include "widgets/picture.h"
+#include "widgets/qt_text.h"
 
 #include <QCloseEvent>
-#include <QPainter>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -32,10 +32,6 @@ const LabelLook matchLook{QColor(0xff, 0xff, 0xff), 12, true};
 const LabelLook detailLook{QColor(0xe8, 0xee, 0xf4), 11, false};
 const LabelLook buttonLook{QColor(0xff, 0xff, 0xff), 10, false};
 
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 std::string plain(const QString& text) {
     return text.toStdString();
 }
@@ -44,6 +40,8 @@ std::string plain(const QString& text) {
 
 Form2::Form2(Program& program) : program_(program), host_(program.panelHost()) {
     setObjectName("Form2");
+    // The bitmap is the widened panel; a narrow panel shows its left half.
+    setBackground(":/BACKGROUND_Form2");
     setWindowTitle("Team");
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
     setTwipsGeometry({0, 0, PanelMotion::narrowWidth, designHeight});
@@ -71,7 +69,7 @@ void Form2::createElements() {
         hidden->hide();
     }
 
-    CloseMe = makeHotArea(this, "CloseMe", cornerImagesStart, 0, 255, 255);
+    CloseMe = makeCloseButton(this, cornerImagesStart, 0, &Form2::CloseMe_Click);
     OpenExtension = makeHotArea(this, "OpenExtension", cornerImagesStart, 240, 255, 255);
     OpenExtension->hide();
     for (HotArea* image : {CloseMe, OpenExtension}) {
@@ -83,22 +81,12 @@ void Form2::createElements() {
     setAccessibleName(TeamName->caption());
     connect(TeamName, &CaptionLabel::captionChanged, this,
             [this] { setAccessibleName(TeamName->caption()); });
-    CloseMe->setAccessibleName("Close");
     nameArrow();
     // Whatever writes the match into these labels also makes them seen.
     for (CaptionLabel* label : {Against, Stad, DatePlayingText}) {
         connect(label, &CaptionLabel::captionChanged, label, &QWidget::show);
     }
-    connect(CloseMe, &HotArea::clicked, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton) {
-            CloseMe_Click();
-        }
-    });
-    connect(OpenExtension, &HotArea::clicked, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton) {
-            OpenExtension_Click();
-        }
-    });
+    connect(OpenExtension, &HotArea::clicked, this, &Form2::OpenExtension_Click);
 }
 
 void Form2::createButtons() {
@@ -153,7 +141,6 @@ void Form2::Form_Load() {
     const TwipsWindow& bar = host_.barWindow();
     host_.panelLoaded(static_cast<int>(winId()));
 
-    background_ = new QSvgRenderer(QStringLiteral(":/BACKGROUND_Form2"), this);
     OpenExtension->setPixmap(picture("Min"));
     CloseMe->setPixmap(picture("Close"));
 
@@ -218,13 +205,14 @@ void Form2::ParseMatchs_Timer() {
     if (next.outcome != XMLParsing::FixtureLookup::Outcome::Found) {
         return; // the panel keeps its loading text
     }
-    TeamName->setCaption(qt(title + next.groupSuffix));
+    TeamName->setCaption(toQString(title + next.groupSuffix));
     const PanelTexts::NextMatch match = PanelTexts::nextMatch(*next.slot, next.opponent);
-    DatePlayingText->setCaption(qt(match.datePlaying));
-    Against->setCaption(qt(match.against));
-    Against->setToolTip(qt(PanelTexts::againstTooltip(plain(TeamName->caption()), match.against)));
-    Stad->setCaption(qt(match.stad));
-    Stad->setToolTip(qt(match.stadTooltip));
+    DatePlayingText->setCaption(toQString(match.datePlaying));
+    Against->setCaption(toQString(match.against));
+    Against->setToolTip(
+        toQString(PanelTexts::againstTooltip(plain(TeamName->caption()), match.against)));
+    Stad->setCaption(toQString(match.stad));
+    Stad->setToolTip(toQString(match.stadTooltip));
     Loadingtext->hide();
     OpenExtension->show();
 }
@@ -236,7 +224,7 @@ void Form2::ParseMatchs_Timer() {
 
 void Form2::OpenTimer_Timer() {
     const TwipsRect& panel = twipsGeometry();
-    const PanelMotion::SizeStep step = PanelMotion::openStep(panel.width, panel.height, animated());
+    const SizeStep step = PanelMotion::openStep(panel.width, panel.height, animated());
     resizeTwips(step.width, step.height);
     if (step.done) {
         host_.panelOpened();
@@ -246,8 +234,7 @@ void Form2::OpenTimer_Timer() {
 
 void Form2::CloseTimer_Timer() {
     const TwipsRect& panel = twipsGeometry();
-    const PanelMotion::SizeStep step =
-        PanelMotion::closeStep(panel.width, panel.height, animated());
+    const SizeStep step = PanelMotion::closeStep(panel.width, panel.height, animated());
     if (!step.done) {
         resizeTwips(step.width, step.height);
         return;
@@ -257,22 +244,19 @@ void Form2::CloseTimer_Timer() {
 }
 
 void Form2::ExtOpen_Timer() {
-    const PanelMotion::WidthStep step = PanelMotion::widenStep(twipsGeometry().width, animated());
-    resizeTwips(step.width, twipsGeometry().height);
-    placeCornerImages(step.imagesLeft >= 0 ? step.imagesLeft
-                                           : cornerImagesLeft_ + step.imagesShift);
-    if (step.done) {
-        ExtOpen.stop();
-    }
+    widthStep(ExtOpen, PanelMotion::widenStep(twipsGeometry().width, animated()));
 }
 
 void Form2::ExtClose_Timer() {
-    const PanelMotion::WidthStep step = PanelMotion::narrowStep(twipsGeometry().width, animated());
+    widthStep(ExtClose, PanelMotion::narrowStep(twipsGeometry().width, animated()));
+}
+
+void Form2::widthStep(QTimer& timer, const PanelMotion::WidthStep& step) {
     resizeTwips(step.width, twipsGeometry().height);
     placeCornerImages(step.imagesLeft >= 0 ? step.imagesLeft
                                            : cornerImagesLeft_ + step.imagesShift);
     if (step.done) {
-        ExtClose.stop();
+        timer.stop();
     }
 }
 
@@ -308,7 +292,7 @@ void Form2::GroupCalender_Click() {
 
 void Form2::Calender_Click() {
     // Names no group, so every group's matches are shown.
-    CalenderParsing::OpenCalender(program_, "Kim Dale");
+    CalenderParsing::OpenCalender(program_, CalenderParsing::allGroupsMarker);
 }
 
 void Form2::TeamNews_Click() {
@@ -321,7 +305,7 @@ bool Form2::animated() const {
 }
 
 void Form2::normaliseTitle() {
-    TeamName->setCaption(qt(normaliseTeamName(plain(TeamName->caption()))));
+    TeamName->setCaption(toQString(normaliseTeamName(plain(TeamName->caption()))));
 }
 
 void Form2::resizeTwips(int width, int height) {
@@ -351,13 +335,4 @@ void Form2::closeEvent(QCloseEvent* event) {
     // A close from the desktop goes the panel's own way, so the bar learns of it.
     event->ignore();
     CloseMe_Click();
-}
-
-void Form2::paintEvent(QPaintEvent*) {
-    if (!background_) {
-        return;
-    }
-    QPainter painter(this);
-    // The bitmap is the widened panel; a narrow panel shows its left half.
-    background_->render(&painter, QRectF(QPointF(0, 0), background_->defaultSize()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "team/panel_motion.h"
 #include "widgets/twips_window.h"
 
 #include <QTimer>
@@ -9,7 +10,6 @@ class CaptionLabel;
 class HotArea;
 class PanelHost;
 class Program;
-class QSvgRenderer;
 
 // The team panel: one team's next match beside the bar and, widened, the
 // buttons to reminders, calendars and the team's news.
@@ -43,7 +43,6 @@ public:
     void TeamNews_Click();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -77,12 +76,14 @@ private:
     bool animated() const;
     void normaliseTitle();
     void resizeTwips(int width, int height);
+    // One tick of a widening or narrowing: width and corner images, until
+    // the step that ends it stops the timer.
+    void widthStep(QTimer& timer, const PanelMotion::WidthStep& step);
     void nameArrow();
     void placeCornerImages(int left);
 
     Program& program_;
     PanelHost& host_;
-    QSvgRenderer* background_ = nullptr;
     // CloseMe and OpenExtension share their left edge, kept in twips so that
     // 20-twip steps do not drift in whole pixels.
     int cornerImagesLeft_ = 2385;

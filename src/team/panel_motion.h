@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/twips.h"
+
 // The team panel's size animations, one tick at a time, in twips. Each step
 // takes the panel's current size and answers the next one; with animation
 // off a movement jumps to its end on its first tick.
@@ -13,12 +15,6 @@ inline constexpr int openHeight = 1440;
 inline constexpr int narrowImagesLeft = 2400;
 inline constexpr int wideImagesLeft = 5010;
 
-struct SizeStep {
-    int width = 0;
-    int height = 0;
-    bool done = false; // the timer stops (open) or the panel is unloaded (close)
-};
-
 struct WidthStep {
     int width = 0;
     int imagesShift = 0; // added to the left of OpenExtension and CloseMe
@@ -26,6 +22,7 @@ struct WidthStep {
     bool done = false;   // the timer stops
 };
 
+// Done: the timer stops (open) or the panel is unloaded (close).
 SizeStep openStep(int width, int height, bool animated);
 SizeStep closeStep(int width, int height, bool animated);
 WidthStep widenStep(int width, bool animated);

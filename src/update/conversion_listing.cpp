@@ -1,6 +1,7 @@
 #include "update/conversion_listing.h"
 
 #include "common/text_search.h"
+#include "schedule/group_split.h"
 
 #include <optional>
 
@@ -50,25 +51,20 @@ const std::string_view sampleText =
 std::vector<Row> readTable(std::string_view text) {
     std::vector<Row> rows;
     // A missing end of the list ends the reading after the first match.
-    const std::optional<std::size_t> listEnd = findFrom(text, "</GROUPLIST>");
+    const std::optional<std::size_t> listEnd = findFrom(text, XMLParsing::listClosing);
     std::size_t from = 0;
     while (rows.size() < maxRows) {
         Row row;
         for (std::size_t i = 0; i < row.size(); ++i) {
-            const auto open = findFrom(text, fields[i].open, from);
-            if (!open) {
+            const auto field = findBetween(text, fields[i].open, fields[i].close, from);
+            if (!field) {
                 return rows;
             }
-            const std::size_t start = *open + fields[i].open.size();
-            const auto close = findFrom(text, fields[i].close, start);
-            if (!close) {
-                return rows;
-            }
-            row[i] = std::string(text.substr(start, *close - start));
-            from = *close;
+            row[i] = std::string(field->text);
+            from = field->closeAt;
         }
         rows.push_back(std::move(row));
-        const auto matchEnd = findFrom(text, "</MATCH>", from);
+        const auto matchEnd = findFrom(text, XMLParsing::recordClosing, from);
         if (!matchEnd || !listEnd || *listEnd < *matchEnd + 10) {
             return rows;
         }

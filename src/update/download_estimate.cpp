@@ -51,17 +51,12 @@ std::optional<short> toShortHalfEven(double value) {
 } // namespace
 
 std::optional<short> fileSizeMarker(std::string_view schedule) {
-    const auto open = findFrom(schedule, openMarker);
+    const auto marker = findBetween(schedule, openMarker, closeMarker);
     // A marker at the very first character counts as missing.
-    if (!open || *open == 0) {
+    if (!marker || marker->openAt == 0) {
         return std::nullopt;
     }
-    const std::size_t start = *open + openMarker.size();
-    const auto end = findFrom(schedule, closeMarker, start);
-    if (!end) {
-        return std::nullopt;
-    }
-    const auto number = readNumber(schedule.substr(start, *end - start));
+    const auto number = readNumber(marker->text);
     if (!number) {
         return std::nullopt;
     }

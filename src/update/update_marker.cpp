@@ -21,16 +21,11 @@ bool isWebAddress(std::string_view url) {
 } // namespace
 
 std::optional<std::string> updateMarkerContent(std::string_view schedule) {
-    const auto open = findFrom(schedule, openMarker);
-    if (!open || *open < firstHonouredIndex) {
+    const auto marker = findBetween(schedule, openMarker, closeMarker);
+    if (!marker || marker->openAt < firstHonouredIndex) {
         return std::nullopt;
     }
-    const std::size_t start = *open + openMarker.size();
-    const auto end = findFrom(schedule, closeMarker, start);
-    if (!end) {
-        return std::nullopt;
-    }
-    return std::string(schedule.substr(start, *end - start));
+    return std::string(marker->text);
 }
 
 bool offersUpdate(std::string_view url) {

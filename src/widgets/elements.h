@@ -31,16 +31,12 @@ Label* makeLabel(QWidget* parent, const char* name, const QString& caption, cons
 HotArea* makeHotArea(QWidget* parent, const char* name, int left, int top, int width, int height);
 
 // A window's close button: "CloseMe", the Close picture's square, named for
-// screen readers; a left click runs `onClose`.
+// screen readers; a click runs `onClose`.
 template <typename Window>
 HotArea* makeCloseButton(Window* window, int left, int top, void (Window::*onClose)()) {
     HotArea* button = makeHotArea(window, "CloseMe", left, top, 255, 255);
     button->setAccessibleName("Close");
-    QObject::connect(button, &HotArea::clicked, window, [window, onClose](Qt::MouseButton pressed) {
-        if (pressed == Qt::LeftButton) {
-            (window->*onClose)();
-        }
-    });
+    QObject::connect(button, &HotArea::clicked, window, onClose);
     return button;
 }
 

@@ -13,7 +13,7 @@ HotArea::HotArea(QWidget* parent) : QLabel(parent) {
 void HotArea::click() {
     emit pressed(Qt::LeftButton);
     emit released(Qt::LeftButton);
-    emit clicked(Qt::LeftButton);
+    emit clicked();
 }
 
 void HotArea::mousePressEvent(QMouseEvent* event) {
@@ -22,8 +22,8 @@ void HotArea::mousePressEvent(QMouseEvent* event) {
 
 void HotArea::mouseReleaseEvent(QMouseEvent* event) {
     emit released(event->button());
-    if (rect().contains(event->position().toPoint())) {
-        emit clicked(event->button());
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
     }
 }
 

@@ -14,7 +14,8 @@ public:
 signals:
     void pressed(Qt::MouseButton button);
     void released(Qt::MouseButton button);
-    void clicked(Qt::MouseButton button);
+    // A left click, released over the area.
+    void clicked();
     void mouseMoved(Qt::MouseButtons buttons, QPoint position);
 
 protected:

@@ -4,7 +4,9 @@
 
 #include <QGuiApplication>
 #include <QMoveEvent>
+#include <QPainter>
 #include <QScreen>
+#include <QSvgRenderer>
 
 void placeTwips(QWidget* element, int left, int top, int width, int height) {
     element->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
@@ -22,6 +24,17 @@ void TwipsWindow::setTwipsGeometry(const TwipsRect& geometry) {
     geometry_ = geometry;
     setGeometry(twipsToPixels(geometry.left), twipsToPixels(geometry.top),
                 twipsToPixels(geometry.width), twipsToPixels(geometry.height));
+}
+
+void TwipsWindow::setBackground(const QString& resource) {
+    background_ = new QSvgRenderer(resource, this);
+}
+
+void TwipsWindow::paintEvent(QPaintEvent*) {
+    if (background_) {
+        QPainter painter(this);
+        background_->render(&painter, QRectF(QPointF(0, 0), background_->defaultSize()));
+    }
 }
 
 static QScreen* screenOf(const QWidget* window) {

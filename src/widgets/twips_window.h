@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QSvgRenderer;
+
 // Places a child element at its twips position and size.
 void placeTwips(QWidget* element, int left, int top, int width, int height);
 
@@ -23,8 +25,13 @@ public:
     int screenHeightTwips() const;
 
 protected:
+    // The window's background picture, by its resource name, drawn at the
+    // top left corner at its own size.
+    void setBackground(const QString& resource);
+    void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
     TwipsRect geometry_;
+    QSvgRenderer* background_ = nullptr;
 };
