@@ -7,15 +7,16 @@
 #include <memory>
 #include <string>
 
-class Form1;
-class Form2;
-class Form3;
-class Form4;
-class Form5;
-class Form6;
-class Form7;
-class Form8;
-class Form9;
+// The windows keep their given names:
+class Form1; // the countdown bar (countdown/)
+class Form2; // the team panel beside it (team/)
+class Form3; // the hidden controller: start-up, tray icon, schedule and reminder store (app/)
+class Form4; // the calendar (calendar/)
+class Form5; // the match day window, opened from a calendar day (calendar/)
+class Form6; // the schedule conversion tool (update/)
+class Form7; // the about window (about/)
+class Form8; // the match reminder alert, which doubles as the download window (reminders/)
+class Form9; // the invisible start-up window (app/)
 class PanelHost;
 class ReminderStore;
 class SettingsToggles;

@@ -4,7 +4,7 @@
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "reminders/form8.h"
-#include "reminders/reminder_file.h"
+#include "reminders/reminder_file_ui.h"
 #include "reminders/reminder_rules.h"
 
 #include <QTimer>

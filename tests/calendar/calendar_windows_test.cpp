@@ -1,7 +1,7 @@
 #include "calendar/day_label.h"
 #include "calendar/form4.h"
 #include "calendar/form5.h"
-#include "calendar/open_calender.h"
+#include "calendar/open_calender_ui.h"
 #include "fakes/test_program.h"
 #include "schedule/schedule_samples.h"
 #include "widgets/button_label.h"

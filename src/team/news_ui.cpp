@@ -1,4 +1,4 @@
-#include "team/news_opener.h"
+#include "team/news_ui.h"
 
 #include "build_config.h"
 #include "platform/shell.h"

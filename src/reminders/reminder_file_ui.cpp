@@ -1,4 +1,4 @@
-#include "reminders/reminder_file.h"
+#include "reminders/reminder_file_ui.h"
 
 #include "common/program_path.h"
 #include "platform/files.h"

@@ -1,4 +1,4 @@
-#include "calendar/open_calender.h"
+#include "calendar/open_calender_ui.h"
 
 #include "app/program.h"
 #include "calendar/form4.h"
