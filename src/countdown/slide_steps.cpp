@@ -7,6 +7,15 @@ constexpr int openerAcross = 40;
 constexpr int suggestStep = 20;
 constexpr int settingsStep = 30;
 
+// A strip opens `step` twips a tick up to its limit, or closes down to it.
+SlideStep opening(int value, int limit, int step, bool animated) {
+    return animated && value < limit ? SlideStep{value + step, false} : SlideStep{limit, true};
+}
+
+SlideStep closing(int value, int limit, int step, bool animated) {
+    return animated && value > limit ? SlideStep{value - step, false} : SlideStep{limit, true};
+}
+
 } // namespace
 
 SizeStep openerStep(int width, int height) {
@@ -18,29 +27,17 @@ SizeStep openerStep(int width, int height) {
 }
 
 SlideStep suggestOpenStep(int height, bool animated) {
-    if (animated && height < suggestStripHeight) {
-        return {height + suggestStep, false};
-    }
-    return {suggestStripHeight, true};
+    return opening(height, suggestStripHeight, suggestStep, animated);
 }
 
 SlideStep suggestCloseStep(int height, bool animated) {
-    if (animated && height > barHeight) {
-        return {height - suggestStep, false};
-    }
-    return {barHeight, true};
+    return closing(height, barHeight, suggestStep, animated);
 }
 
 SlideStep settingsOpenStep(int width, bool animated) {
-    if (animated && width < settingsStripWidth) {
-        return {width + settingsStep, false};
-    }
-    return {settingsStripWidth, true};
+    return opening(width, settingsStripWidth, settingsStep, animated);
 }
 
 SlideStep settingsCloseStep(int width, bool animated) {
-    if (animated && width > barWidth) {
-        return {width - settingsStep, false};
-    }
-    return {barWidth, true};
+    return closing(width, barWidth, settingsStep, animated);
 }
