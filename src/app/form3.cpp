@@ -109,8 +109,9 @@ bool Form3::UpdateAccepted() {
         return false;
     }
     DownloaderTimer.start();
-    // Creating the alert window stops the reminder check; it stays hidden,
-    // its countdown idle, until the download shows it.
+    // Creating the alert window stops the reminder check. It stays hidden
+    // until the download shows it; its countdown, given no kick-off time,
+    // shows nothing and stops at its first tick.
     program_.form8();
     return true;
 }

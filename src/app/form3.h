@@ -37,7 +37,7 @@ public:
 
     // Starts the accepted update's download; the program ends inside it.
     void DownloaderTimer_Timer();
-    // Writes the dial-up estimates for `size` kilobytes into the download window.
+    // Shows the download window with the dial-up estimates for `size` kilobytes.
     void DownloadTime(std::string size);
     // Downloads the archive into the program folder, opens the help page and
     // ends the program.

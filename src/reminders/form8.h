@@ -2,15 +2,14 @@
 
 #include "widgets/twips_window.h"
 
-namespace ReminderMatch {
-struct ReminderAlert;
-}
-struct DownloadEstimate;
-
 #include <QTimer>
 
 #include <string>
 
+namespace ReminderMatch {
+struct ReminderAlert;
+}
+struct DownloadEstimate;
 class CaptionLabel;
 class HotArea;
 class Program;

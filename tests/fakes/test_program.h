@@ -168,10 +168,7 @@ struct TestProgram {
 // them by name, as screen readers and the end-to-end runs find elements.
 template <typename T = QWidget> T* child(const QObject& window, const char* name) {
     T* found = window.findChild<T*>(name);
-    if (!found) {
-        throw std::runtime_error(std::string("no element ") + name);
-    }
-    return found;
+    return found ? found : throw std::invalid_argument(name);
 }
 
 inline QTimer& timer(const QObject& window, const char* name) {
