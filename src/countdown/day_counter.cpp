@@ -2,12 +2,12 @@
 
 DayCounterText dayCounter(const CivilDate& today) {
     DayCounterText text;
-    text.dayCount = daysBetween(today, openingMatchDay);
-    if (text.dayCount < 2) {
+    const long long dayCount = daysBetween(today, openingMatchDay);
+    if (dayCount < 2) {
         text.caption = "The next match is...";
         text.tooltip = text.caption;
     } else {
-        const std::string days = std::to_string(text.dayCount);
+        const std::string days = std::to_string(dayCount);
         text.caption = days + " Days left until 09/06/06";
         text.tooltip = "There are " + days + " days left until the start of the 2006 World Cup.";
     }

@@ -8,7 +8,6 @@
 inline constexpr CivilDate openingMatchDay{2006, 6, 9};
 
 struct DayCounterText {
-    long long dayCount = 0; // day boundaries from today to the opening day
     std::string caption;
     std::string tooltip;
 };

@@ -4,9 +4,6 @@
 #include "calendar/open_calender_ui.h"
 #include "fakes/test_program.h"
 #include "schedule/schedule_samples.h"
-#include "widgets/button_label.h"
-#include "widgets/caption_label.h"
-#include "widgets/hot_area.h"
 
 #include <QTest>
 

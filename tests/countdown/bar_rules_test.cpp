@@ -18,8 +18,6 @@ TEST(DayCounter, CountsDaysUntilTheDayBeforeTheOpeningThenAnnouncesTheMatch) {
     EXPECT_EQ((std::vector{dayCounter({2006, 6, 7}).caption, eve.caption, eve.tooltip}),
               (std::vector<std::string>{"2 Days left until 09/06/06", "The next match is...",
                                         "The next match is..."}));
-    EXPECT_EQ((std::vector{farOff.dayCount, eve.dayCount, dayCounter({2006, 6, 10}).dayCount}),
-              (std::vector<long long>{120, 1, -1}));
 }
 
 namespace {
@@ -146,7 +144,6 @@ TEST(Slides, TheStripsSlideByTheirStepOrJump) {
         {C, 590, true, {570, 450, 450, 8}},      {C, 450, true, {450, 450, 450, 1}},
         {O, 450, false, {705, 705, 705, 1}},     {C, 705, false, {450, 450, 450, 1}},
         {SO, 2790, true, {2820, 5580, 5580, 94}}, {SC, 5580, true, {5550, 2790, 2790, 94}},
-        {SO, 2790, false, {5580, 5580, 5580, 1}}, {SC, 5000, false, {2790, 2790, 2790, 1}},
     };
     // clang-format on
     for (const auto& [step, from, animated, want] : cases) {

@@ -1,7 +1,4 @@
 #include "bar_fixture.h"
-#include "widgets/button_label.h"
-#include "widgets/caption_label.h"
-#include "widgets/hot_area.h"
 
 #include <QToolTip>
 

@@ -1,6 +1,5 @@
 #include "app/form3.h"
 #include "countdown/bar_fixture.h"
-#include "widgets/button_label.h"
 
 using SettingsAtLoadAndClose = BarTest;
 

@@ -3,9 +3,6 @@
 #include "countdown/bar_fixture.h"
 #include "reminders/reminder_store_ui.h"
 #include "schedule/schedule_samples.h"
-#include "widgets/button_label.h"
-#include "widgets/caption_label.h"
-#include "widgets/hot_area.h"
 
 namespace {
 

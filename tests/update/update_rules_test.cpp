@@ -42,7 +42,6 @@ TEST(UpdateMarker, MarkersAreHonouredFromTheirOwnPlaceOn) {
             << content;
     }
     EXPECT_EQ(fileSizeMarker("<!-- [FSize] 500 [FSize] -->"), std::nullopt); // first character
-    EXPECT_EQ(fileSizeMarker("xx<!-- [FSize] 500"), std::nullopt);
     EXPECT_EQ(downloadTime("2000"),
               (DownloadEstimate{"Approximately 5 minutes on a dial up connection (56k).",
                                 "Approximately 2 minute on a dial up connection."}));
