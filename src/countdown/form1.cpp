@@ -250,12 +250,16 @@ void Form1::Form_Unload() {
         return;
     }
     unloading_ = true;
+    SaveFiles();
+    program_.unloadForm2();
+    program_.end();
+}
+
+void Form1::SaveFiles() {
     Settings::SaveSettings(program_, *this);
     if (Form3* controller = program_.loadedForm3()) {
         controller->SaveReminders();
     }
-    program_.unloadForm2();
-    program_.end();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

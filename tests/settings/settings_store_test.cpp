@@ -10,10 +10,14 @@ TEST_F(SettingsAtLoadAndClose, CloseSetsAutostartAndWritesWhatWasLoaded) {
     test.program.start();
     Form1& bar = *test.program.loadedForm1();
     QTest::mouseClick(bar.AutoLoad, Qt::LeftButton);
+    test.files.contents.clear();
+    test.program.saveSession(); // what the session asks for before a logout
+    EXPECT_EQ(test.files.contents.size(), 2);
+    EXPECT_FALSE(test.program.ended());
     bar.CloseButton_Click();
     EXPECT_EQ(test.files.contents["/app/settings.dsl"],
               "[AutoLoad Yes]\r\n[Animated No]\r\n[AutoComplete Yes]");
-    EXPECT_EQ(test.autoStart.calls, std::vector<std::string>{"set"});
+    EXPECT_EQ(test.autoStart.calls, (std::vector<std::string>{"set", "set"}));
     EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], ";10/06/2006|21:00|England|Paraguay|b\r\n");
     EXPECT_TRUE(test.program.ended());
 }
