@@ -6,6 +6,7 @@
 #include "countdown/form1_parts.h"
 #include "countdown/slide_steps.h"
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "platform/instance.h"
 #include "platform/window_effects.h"
 #include "settings/settings_store.h"
@@ -227,6 +228,8 @@ void Form1::Form_Load() {
         program_.end();
         return;
     }
+    // Alone now, no save of ours is under way.
+    services.files.removeStaleTemporaries();
     setTwipsGeometry({screenWidthTwips() - rightMargin, 0, barWidth, barHeight});
     show();
     services.windowEffects.keepOnTop(*this);
