@@ -5,7 +5,7 @@ hard on its heels, save the settings and the reminder and end the program."""
 import signal
 import time
 
-from harness import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, FACE, SITE_URL, LoopbackSite,
+from harness import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, FACE, GERMANY, SITE_URL, LoopbackSite,
                      ProgramRun, accessible, click, geometry, labels, main, open_panel,
                      press, settle, wait_for)
 
@@ -39,7 +39,7 @@ def test(binary):
         assert run.process.wait(timeout=15) == 0
         assert run.written("desktop.ini", ".hidden") == {
             "settings.dsl": b"[AutoLoad No]\r\n[Animated No]\r\n[AutoComplete No]",
-            "RemindMe.dsl": b";09/06/2006|18:00|Costa rica|Germany|a\r\n"}
+            "RemindMe.dsl": GERMANY}
         assert not (run.home / "config/autostart").exists()  # Auto Load off
 
 
