@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -56,7 +57,7 @@ mode_t currentUmask() {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);) {
         if (line.starts_with("Umask:")) {
-            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8)) & 0777;
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8)) & 0777;
         }
     }
     return 022;
@@ -177,7 +178,11 @@ bool LocalFiles::remove(const std::string& path) {
 }
 
 bool LocalFiles::moveAside(const std::string& from, const std::string& to) {
-    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    // A file system that cannot refuse to replace: look first.
+    return errno == EINVAL && !exists(to) && std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 void LocalFiles::removeStaleTemporaries() {
