@@ -82,12 +82,10 @@ TEST(LocalFiles, WritesWholeFilesWithTheirModesOrNothingAndHidesNames) {
 TEST(FlockInstance, TheFirstCopyHoldsTheLockInAFolderOfTheUsersOwn) {
     QTemporaryDir root;
     const auto at = [&](const char* name) { return root.filePath(name).toStdString(); };
-    for (const char* name : {"own", "open", "others"}) {
-        fs::create_directory(at(name));
-        fs::permissions(at(name), fs::perms(std::string(name) == "open" ? 0777 : 0700));
-    }
+    ASSERT_TRUE(::mkdir(at("own").c_str(), 0700) == 0 && ::mkdir(at("others").c_str(), 0700) == 0);
+    ASSERT_TRUE(::mkdir(at("open").c_str(), 0700) == 0 && ::chmod(at("open").c_str(), 0777) == 0);
     fs::create_directory_symlink(at("own"), at("link"));
-    const bool root_user = ::geteuid() == 0 && ::chown(at("others").c_str(), 65534, 65534) == 0;
+    const bool asRoot = ::geteuid() == 0 && ::chown(at("others").c_str(), 65534, 65534) == 0;
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), cache = qgetenv("XDG_CACHE_HOME");
     qputenv("XDG_CACHE_HOME", at("cache").c_str());
     const std::string executable = "/kc-test/" + std::to_string(::getpid());
@@ -95,7 +93,8 @@ TEST(FlockInstance, TheFirstCopyHoldsTheLockInAFolderOfTheUsersOwn) {
                                  {"", true}, // the cache's
                                  {"link", false},
                                  {"open", false},
-                                 {"others", !root_user}}) {
+                                 {"others", !asRoot},
+                                 {"own", true}}) { // the first row's lock went with it
         qputenv("XDG_RUNTIME_DIR", *folder ? at(folder).c_str() : "");
         FlockInstance first(executable);
         EXPECT_FALSE(first.anotherRunning());
