@@ -48,7 +48,7 @@ def test(binary):
 
     # A folder as the store, and the binary replaced (an upgrade) before the close: the
     # reminder is saved beside the old store, and the autostart entry names the program.
-    run = ProgramRun(binary)
+    run = ProgramRun(binary, files={".RemindMe.dsl.kc-save-Ab12Cd": b"half"})  # a kill's leftover
     (run.folder / "RemindMe.dsl").mkdir()
     with LoopbackSite(), run:
         panel = open_panel(run, "ge", "Germany", offer="Did you mean Germany?")
@@ -57,7 +57,8 @@ def test(binary):
         os.replace(shutil.copy(binary, run.folder / "new"), run.executable)
         toggle_animated_and_close()
         assert run.process.wait(timeout=30) == 0
-        assert run.written("RemindMe.dsl.unreadable")["RemindMe.dsl"] == GERMANY  # old one kept
+        written = run.written("RemindMe.dsl.unreadable")  # the old store kept, the leftover gone
+        assert written["RemindMe.dsl"] == GERMANY and not any(".kc-save-" in n for n in written)
         entry = run.home / "xdg/autostart/kickoff-clock.desktop"
         assert os.listdir(entry.parent) == [entry.name], os.listdir(entry.parent)
         assert f'\nExec="{run.executable}"\n' in entry.read_text()

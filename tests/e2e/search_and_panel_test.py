@@ -3,7 +3,6 @@ match, a reminder and news page; the settings strip; a logout's SIGTERM, and a S
 hard on its heels, save the settings and the reminder and end the program."""
 
 import signal
-import time
 
 from harness import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, FACE, GERMANY, SITE_URL, LoopbackSite,
                      ProgramRun, accessible, click, geometry, labels, main, open_panel,
@@ -33,7 +32,7 @@ def test(binary):
         settle((372, 30))
         for at in (ANIMATED, AUTO_LOAD, AUTO_COMPLETE):  # all three off
             click(at)
-        time.sleep(0.3)
+        settle((372, 30))  # the clicks taken
         run.process.send_signal(signal.SIGTERM)
         run.process.send_signal(signal.SIGHUP)
         assert run.process.wait(timeout=15) == 0
