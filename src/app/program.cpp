@@ -7,6 +7,7 @@
 #include "calendar/form5.h"
 #include "countdown/form1.h"
 #include "reminders/form8.h"
+#include "reminders/reminder_store_ui.h"
 #include "team/form2.h"
 #include "update/form6.h"
 
@@ -116,6 +117,24 @@ const SettingsToggles& Program::settings() {
 
 std::string* Program::settingsHolder() {
     return form3_ ? &form3_->settingsHolder() : nullptr;
+}
+
+void Program::endSession() {
+    if (form1_ && form1_->loaded()) {
+        form1_->Form_Unload();
+    } else if (form3_) {
+        form3_->Form_Unload();
+    } else {
+        end();
+    }
+}
+
+void Program::saveSession() {
+    if (form1_ && form1_->loaded()) {
+        form1_->SaveFiles();
+    } else if (form3_) {
+        form3_->reminderStore().SaveReminders();
+    }
 }
 
 void Program::end() {

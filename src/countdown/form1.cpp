@@ -5,6 +5,7 @@
 #include "countdown/form1_parts.h"
 #include "countdown/slide_steps.h"
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "platform/instance.h"
 #include "platform/window_effects.h"
 #include "reminders/reminder_store_ui.h"
@@ -214,6 +215,8 @@ void Form1::Form_Load() {
         program_.end();
         return;
     }
+    // Alone now, no save of ours is under way.
+    services.files.removeStaleTemporaries();
     setTwipsGeometry({screenWidthTwips() - rightMargin, 0, barWidth, barHeight});
     show();
     services.windowEffects.keepOnTop(*this);
@@ -237,13 +240,17 @@ void Form1::Form_Unload() {
         return;
     }
     unloading_ = true;
+    SaveFiles();
+    program_.unloadForm2();
+    program_.end();
+}
+
+void Form1::SaveFiles() {
     Services& services = program_.services();
     settings_->SaveSettings(services.files, services.autoStart, program_.settingsHolder());
     if (ReminderStore* store = program_.loadedReminderStore()) {
         store->SaveReminders();
     }
-    program_.unloadForm2();
-    program_.end();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -29,6 +29,7 @@ void ReminderStore::LoadReminders() {
     ReminderMatch::StoreFile store = ReminderMatch::readStore(program_.services().files);
     reminders_ = std::move(store.text);
     writable_ = store.writable;
+    unreadable_ = !store.writable;
     checkSoon();
 }
 
@@ -60,6 +61,10 @@ void ReminderStore::StopChecking() {
 }
 
 void ReminderStore::SaveReminders() {
+    if (unreadable_ && !reminders_.empty()) {
+        unreadable_ = false;
+        writable_ = ReminderMatch::moveUnreadableStoreAside(program_.services().files);
+    }
     if (writable_) {
         ReminderMatch::writeStore(program_.services().files, reminders_);
     }

@@ -25,7 +25,8 @@ public:
     // The alert (or download) window is there: no check runs again this run.
     void StopChecking();
     // Writes RemindMe.dsl, but only when it was read in this run or was
-    // missing: a store that could not be read is never written over.
+    // missing: a store that could not be read is never written over, but
+    // moved aside once there is something to save in its place.
     void SaveReminders();
 
     const std::string& text() const { return reminders_; }
@@ -37,4 +38,5 @@ private:
     std::string& reminders_;
     QTimer& checkMatchs_;
     bool writable_ = false;
+    bool unreadable_ = false; // RemindMe.dsl is there but could not be read
 };
