@@ -109,7 +109,7 @@ bool Form3::UpdateAccepted() {
         return false;
     }
     URL = *content;
-    if (!offersUpdate(URL)) {
+    if (!offersUpdate(URL, BuildConfig::siteUrl)) {
         return false;
     }
     const auto answer = program_.services().messageBox.show(
