@@ -76,7 +76,8 @@ TEST(FolderChores, AScriptRunsOnceAndTheFolderGetsItsIcon) {
 // reminders but not the settings.
 TEST(TrayIcon, ItsClicksAndItsMenu) {
     const std::string movieUrl = site + "/images/flash/about.swf";
-    const std::string movie = "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
+    const std::string movie = "<svg xmlns=\"http://www.w3.org/2000/svg\"><animateColor "
+                              "attributeName=\"fill\" from=\"red\" to=\"blue\" dur=\"1s\"/></svg>";
     TestProgram test;
     test.http.answers[movieUrl] = movie;
     test.program.start();
