@@ -162,7 +162,7 @@ void Form3::DownloadUpdate(const std::string& URL) {
     // Half an archive is worse than none: only a whole one is written, and
     // an earlier one stays as it was otherwise.
     if (archive && services.files.write(path, *archive)) {
-        services.shell.open(siteAddress(BuildConfig::siteUrl, UpdateTexts::helpPath));
+        services.shell.openUrl(siteAddress(BuildConfig::siteUrl, UpdateTexts::helpPath));
     } else {
         services.messageBox.show(UpdateTexts::downloadFailedText, UpdateTexts::downloadFailedTitle,
                                  MessageBox::Buttons::Ok);

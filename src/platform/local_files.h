@@ -20,6 +20,7 @@ public:
     bool write(const std::string& path, const std::string& contents) override;
     bool remove(const std::string& path) override;
     bool setHidden(const std::string& path) override;
+    int openScript(const std::string& path) override;
     std::string programFolder() const override;
     std::string downloadFolder() const override;
     std::string executablePath() const override;
