@@ -129,6 +129,7 @@ void Form3::DownloaderTimer_Timer() {
     DownloaderTimer.stop();
     Form8& window = program_.form8();
     window.setAccessibleName(UpdateTexts::downloadHeadline);
+    window.installEventFilter(this);
     window.show();
     window.CountTimer.stop();
 
@@ -157,6 +158,9 @@ void Form3::DownloadUpdate(const std::string& URL) {
     QCoreApplication::processEvents();
     Services& services = program_.services();
     const auto archive = services.http.getBytes(URL);
+    if (program_.ended()) {
+        return; // the download window was closed meanwhile
+    }
     const std::string path =
         programFilePath(services.files.downloadFolder(), UpdateTexts::archiveName);
     // Half an archive is worse than none: only a whole one is written, and
@@ -219,6 +223,15 @@ void Form3::AddTrayIcon() {
 
 void Form3::RemoveTrayIcon() {
     program_.services().trayIcon.remove(nid);
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    // Closing the download window gives the update up and ends the program;
+    // the archive is written only once it has come whole, so nothing is yet.
+    if (event->type() == QEvent::Close && watched == program_.loadedForm8()) {
+        Form_Unload();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool Form3::event(QEvent* event) {
