@@ -24,8 +24,8 @@ public:
     virtual int openScript(const std::string& path) = 0;
 
     // The folder the program keeps its files in, without a trailing
-    // separator: the executable's own where it can be written, otherwise the
-    // user's configuration folder.
+    // separator: the executable's own where it is the user's alone (see
+    // keepsItsOwnFiles), otherwise the user's configuration folder.
     virtual std::string programFolder() const = 0;
     // Where a download goes: the program folder when that is the executable's,
     // otherwise the user's download folder.
