@@ -110,7 +110,7 @@ bool Form3::UpdateAccepted() {
         return false;
     }
     URL = *content;
-    if (!offersUpdate(URL)) {
+    if (!offersUpdate(URL, BuildConfig::siteUrl)) {
         return false;
     }
     const auto answer = program_.services().messageBox.show(
@@ -130,6 +130,7 @@ void Form3::DownloaderTimer_Timer() {
     DownloaderTimer.stop();
     Form8& window = program_.form8();
     window.setAccessibleName(UpdateTexts::downloadHeadline);
+    window.installEventFilter(this);
     window.show();
     window.CountTimer.stop();
 
@@ -158,12 +159,15 @@ void Form3::DownloadUpdate(const std::string& URL) {
     QCoreApplication::processEvents();
     Services& services = program_.services();
     const auto archive = services.http.getBytes(URL);
+    if (program_.ended()) {
+        return; // the download window was closed meanwhile
+    }
     const std::string path =
         programFilePath(services.files.downloadFolder(), UpdateTexts::archiveName);
     // Half an archive is worse than none: only a whole one is written, and
     // an earlier one stays as it was otherwise.
     if (archive && services.files.write(path, *archive)) {
-        services.shell.open(siteAddress(BuildConfig::siteUrl, UpdateTexts::helpPath));
+        services.shell.openUrl(siteAddress(BuildConfig::siteUrl, UpdateTexts::helpPath));
     } else {
         services.messageBox.show(UpdateTexts::downloadFailedText, UpdateTexts::downloadFailedTitle,
                                  MessageBox::Buttons::Ok);
@@ -226,6 +230,15 @@ void Form3::AddTrayIcon() {
 
 void Form3::RemoveTrayIcon() {
     program_.services().trayIcon.remove(nid);
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    // Closing the download window gives the update up and ends the program;
+    // the archive is written only once it has come whole, so nothing is yet.
+    if (event->type() == QEvent::Close && watched == program_.loadedForm8()) {
+        Form_Unload();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool Form3::event(QEvent* event) {

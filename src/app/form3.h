@@ -71,6 +71,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Watches the download window for its closing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // False when no schedule answer came; the error page then stays.

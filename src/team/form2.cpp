@@ -226,9 +226,10 @@ void Form2::ParseMatchs_Timer() {
     const PanelTexts::NextMatch match = PanelTexts::nextMatch(*next.slot, next.opponent);
     DatePlayingText->setCaption(qt(match.datePlaying));
     Against->setCaption(qt(match.against));
-    Against->setToolTip(qt(PanelTexts::againstTooltip(plain(TeamName->caption()), match.against)));
+    setPlainToolTip(Against,
+                    qt(PanelTexts::againstTooltip(plain(TeamName->caption()), match.against)));
     Stad->setCaption(qt(match.stad));
-    Stad->setToolTip(qt(match.stadTooltip));
+    setPlainToolTip(Stad, qt(match.stadTooltip));
     Loadingtext->hide();
     OpenExtension->show();
 }

@@ -33,8 +33,8 @@ TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensNarrowsAndC
     EXPECT_EQ(panel.TeamName->caption(), "Costa rica");
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel.OpenExtension->isVisible(); }, 5000));
     EXPECT_EQ((QStringList{panel.TeamName->caption(), panel.DatePlayingText->caption(),
-                           panel.Against->caption(), panel.Against->toolTip(),
-                           panel.Stad->caption(), panel.Stad->toolTip()}),
+                           panel.Against->caption(), panel.Against->accessibleDescription(),
+                           panel.Stad->caption(), panel.Stad->accessibleDescription()}),
               (QStringList{"Costa rica (group a)", "09/06/2006\r\n18:00", "Germany",
                            "Costa rica (group a) Vs. Germany", "Playing at Munich",
                            "Playing at Munich Stadium."}));
