@@ -3,15 +3,27 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-AboutMovie::AboutMovie(QWidget* parent) : QWidget(parent) {}
+namespace {
+constexpr int frameMs = 1000 / 30;
+} // namespace
+
+AboutMovie::AboutMovie(QWidget* parent) : QWidget(parent) {
+    frames_.setInterval(frameMs);
+    connect(&frames_, &QTimer::timeout, this, qOverload<>(&AboutMovie::update));
+}
 
 AboutMovie::~AboutMovie() = default;
 
 bool AboutMovie::setMovie(const QByteArray& document) {
-    if (!QSvgRenderer(document).isValid()) {
+    // The renderer's own frame timer would run as long as the renderer
+    // lives, shown or not: without it, frames_ drives the repaints.
+    auto renderer = std::make_unique<QSvgRenderer>();
+    renderer->setFramesPerSecond(0);
+    if (!renderer->load(document)) {
         return false;
     }
     movie_ = document;
+    renderer_ = std::move(renderer);
     if (isVisible()) {
         startPlaying();
     }
@@ -19,21 +31,22 @@ bool AboutMovie::setMovie(const QByteArray& document) {
 }
 
 void AboutMovie::startPlaying() {
-    // The renderer's frame timer runs as long as the renderer lives, so a
-    // renderer exists only while the movie is on screen.
-    renderer_ = std::make_unique<QSvgRenderer>(movie_);
-    connect(renderer_.get(), &QSvgRenderer::repaintNeeded, this, qOverload<>(&AboutMovie::update));
+    if (renderer_->animated()) {
+        frames_.start();
+    } else {
+        frames_.stop();
+    }
     update();
 }
 
 void AboutMovie::showEvent(QShowEvent*) {
-    if (!movie_.isEmpty()) {
+    if (renderer_) {
         startPlaying();
     }
 }
 
 void AboutMovie::hideEvent(QHideEvent*) {
-    renderer_.reset();
+    frames_.stop();
 }
 
 void AboutMovie::paintEvent(QPaintEvent*) {

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
 
 class QSvgRenderer;
 
-// Plays an animated SVG document, looping, scaled to fit and centred. It
-// plays only while shown: hidden, it keeps no renderer and no timer.
+// Plays an animated SVG document, looping, scaled to fit and centred. Each
+// document is parsed once, when it is set; it plays only while shown, and
+// hidden, it wakes nothing.
 class AboutMovie : public QWidget {
     Q_OBJECT
     Q_CLASSINFO("accessibleRole", "image")
@@ -20,7 +22,7 @@ public:
     // the current movie goes on, otherwise.
     bool setMovie(const QByteArray& document);
     const QByteArray& movie() const { return movie_; }
-    bool playing() const { return renderer_ != nullptr; }
+    bool playing() const { return frames_.isActive(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -32,4 +34,5 @@ private:
 
     QByteArray movie_;
     std::unique_ptr<QSvgRenderer> renderer_;
+    QTimer frames_; // a repaint per frame, while shown
 };

@@ -31,6 +31,7 @@ Form7::Form7(Program& program) : program_(program) {
 
     Label1 = new QLabel("About", this);
     Label1->setObjectName("Label1");
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignCenter);
     QFont font("MS Sans Serif");
     font.setPointSize(12);

@@ -100,7 +100,7 @@ bool Form3::UpdateAccepted() {
         return false;
     }
     URL = *content;
-    if (!offersUpdate(URL)) {
+    if (!offersUpdate(URL, BuildConfig::siteUrl)) {
         return false;
     }
     const auto answer = program_.services().messageBox.show(
@@ -119,6 +119,8 @@ bool Form3::UpdateAccepted() {
 void Form3::DownloaderTimer_Timer() {
     // The download lets events run while it waits; this must not tick again.
     DownloaderTimer.stop();
+    // Closing the download window ends the download (see eventFilter).
+    program_.form8().installEventFilter(this);
     if (const auto size = fileSizeMarker(RichTextBox1)) {
         DownloadTimeSize = *size;
         DownloadTime(std::to_string(DownloadTimeSize));
@@ -138,12 +140,15 @@ void Form3::DownloadUpdate(const std::string& URL) {
     QCoreApplication::processEvents();
     Services& services = program_.services();
     const auto archive = services.http.getBytes(URL);
+    if (program_.ended()) {
+        return; // the download window was closed meanwhile
+    }
     const std::string path =
         programFilePath(services.files.downloadFolder(), UpdateTexts::archiveName);
     // Half an archive is worse than none: only a whole one is written, and
     // an earlier one stays as it was otherwise.
     if (archive && services.files.write(path, *archive)) {
-        services.shell.open(siteAddress(BuildConfig::siteUrl, UpdateTexts::helpPath));
+        services.shell.openUrl(siteAddress(BuildConfig::siteUrl, UpdateTexts::helpPath));
     } else {
         services.messageBox.show(UpdateTexts::downloadFailedText, UpdateTexts::downloadFailedTitle,
                                  MessageBox::Buttons::Ok);
@@ -178,6 +183,15 @@ void Form3::AddTrayIcon() {
 
 void Form3::RemoveTrayIcon() {
     program_.services().trayIcon.remove(nid);
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    // Closing the download window gives the update up and ends the program;
+    // the archive is written only once it has come whole, so nothing is yet.
+    if (event->type() == QEvent::Close && watched == program_.loadedForm8()) {
+        Form_Unload();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool Form3::event(QEvent* event) {

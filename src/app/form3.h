@@ -53,6 +53,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Watches the download window for its closing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::string RichTextBox1; // the schedule text, as fetched from the maker's site

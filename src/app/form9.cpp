@@ -13,11 +13,15 @@ void Form9::Form_Load() {
     const std::string folder = services.files.programFolder();
 
     // A script left by an installer or patch runs once: it is deleted right
-    // after the shell has taken it.
+    // after the shell has taken it. One that anybody else could have put or
+    // changed there is deleted unrun.
     const std::string script = programFilePath(folder, "setup.bat");
     if (FileExists(script)) {
-        services.shell.open(script);
-        services.shell.open(std::string(BuildConfig::siteUrl) + "/Fixes.html");
+        const int descriptor = services.files.openScript(script);
+        if (descriptor >= 0) {
+            services.shell.runScript(descriptor, folder);
+            services.shell.openUrl(std::string(BuildConfig::siteUrl) + "/Fixes.html");
+        }
         services.files.remove(script);
     }
 

@@ -56,11 +56,11 @@ void TrayMenu::aboutme_Click() {
 }
 
 void TrayMenu::website_Click() {
-    program_.services().shell.open(std::string(BuildConfig::siteUrl) + "/");
+    program_.services().shell.openUrl(std::string(BuildConfig::siteUrl) + "/");
 }
 
 void TrayMenu::email_Click() {
-    program_.services().shell.open(std::string("mailto:") + BuildConfig::mail);
+    program_.services().shell.openUrl(std::string("mailto:") + BuildConfig::mail);
 }
 
 void TrayMenu::exitme_Click() {

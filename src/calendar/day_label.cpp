@@ -1,5 +1,7 @@
 #include "calendar/day_label.h"
 
+#include "widgets/elements.h"
+
 #include <QPainter>
 
 namespace {
@@ -16,7 +18,7 @@ DayLabel::DayLabel(const QString& caption, QWidget* parent) : ButtonLabel(captio
 
 void DayLabel::showDay(const QString& text, bool grey) {
     setCaption(text);
-    setToolTip(text);
+    setPlainToolTip(this, text);
     setAccessibleName(text);
     grey_ = grey;
     const int look = grey ? QFrame::Panel | QFrame::Sunken : QFrame::Box | QFrame::Plain;

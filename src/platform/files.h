@@ -23,10 +23,14 @@ public:
     virtual void removeStaleTemporaries() = 0;
     // Hides the file from the user's file manager.
     virtual bool setHidden(const std::string& path) = 0;
+    // Opens a script for running, if it is a regular file of this user's that
+    // no one else can write, reached without a symbolic link: a descriptor
+    // for Shell::runScript, or -1 (and the refusal is told on standard error).
+    virtual int openScript(const std::string& path) = 0;
 
     // The folder the program keeps its files in, without a trailing
-    // separator: the executable's own where it can be written, otherwise the
-    // user's configuration folder.
+    // separator: the executable's own where it is the user's alone (see
+    // keepsItsOwnFiles), otherwise the user's configuration folder.
     virtual std::string programFolder() const = 0;
     // Where a download goes: the program folder when that is the executable's,
     // otherwise the user's download folder.

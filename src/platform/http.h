@@ -17,7 +17,9 @@ public:
     virtual std::optional<std::string> getText(const std::string& url) = 0;
     // The body of a successful answer, byte for byte; nothing otherwise.
     virtual std::optional<std::string> getBytes(const std::string& url) = 0;
-    // The same as getBytes, but returns at once; `done` gets the answer later.
+    // The same as getBytes for something small that nobody waits for (the
+    // about animation), under tighter limits; returns at once, and `done`
+    // gets the answer later.
     virtual void getBytesLater(const std::string& url,
                                std::function<void(std::optional<std::string>)> done) = 0;
     // Whether a request is still under way.

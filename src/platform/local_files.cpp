@@ -1,6 +1,7 @@
 #include "platform/local_files.h"
 
 #include "common/text_search.h"
+#include "platform/own_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -226,6 +227,25 @@ bool LocalFiles::setHidden(const std::string& path) {
     }
     updated += name + '\n';
     return write(listing, updated);
+}
+
+int LocalFiles::openScript(const std::string& path) {
+    // Never through a link, and never waiting on a pipe's writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    const char* refusal = fd < 0 ? (errno == ELOOP ? "is a symbolic link" : "cannot be opened")
+                          : ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
+                              ? "is no plain file"
+                          : !onlyThisUserWrites(status) ? "is not this user's alone"
+                                                        : nullptr;
+    if (!refusal) {
+        return fd;
+    }
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    std::fprintf(stderr, "kickoff-clock: %s %s; not run\n", path.c_str(), refusal);
+    return -1;
 }
 
 std::string LocalFiles::programFolder() const {

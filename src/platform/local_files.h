@@ -22,6 +22,7 @@ public:
     bool moveAside(const std::string& from, const std::string& to) override;
     void removeStaleTemporaries() override;
     bool setHidden(const std::string& path) override;
+    int openScript(const std::string& path) override;
     std::string programFolder() const override;
     std::string downloadFolder() const override;
     std::string executablePath() const override;

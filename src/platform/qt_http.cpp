@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
@@ -36,7 +37,8 @@ bool completeAnswer(const QNetworkReply& reply, bool acceptErrorPages) {
 
 } // namespace
 
-QtHttp::QtHttp(Limits text, Limits bytes) : text_(text), bytes_(bytes) {
+QtHttp::QtHttp(Limits text, Limits bytes, Limits later)
+    : text_(text), bytes_(bytes), later_(later) {
     manager_.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
 
@@ -49,31 +51,44 @@ std::optional<std::string> QtHttp::getBytes(const std::string& url) {
 }
 
 void QtHttp::getBytesLater(const std::string& url, Done done) {
-    start(url, bytes_, false, std::move(done));
+    start(url, later_, false, std::move(done));
 }
 
 std::optional<std::string> QtHttp::get(const std::string& address, const Limits& limits,
                                        bool acceptErrorPages) {
-    std::optional<std::string> answer;
-    bool finished = false;
-    QEventLoop loop;
-    start(address, limits, acceptErrorPages, [&](std::optional<std::string> body) {
-        answer = std::move(body);
-        finished = true;
-        loop.quit();
-    });
-    if (!finished) {
-        loop.exec();
+    // The call's state is shared with the reply: when the program quits,
+    // the loop ends before the answer, and the reply, aborted, must then
+    // find its call still there.
+    struct Call {
+        std::optional<std::string> answer;
+        bool finished = false;
+        QEventLoop loop;
+    };
+    auto call = std::make_shared<Call>();
+    const QPointer<QNetworkReply> reply =
+        start(address, limits, acceptErrorPages, [call](std::optional<std::string> body) {
+            call->answer = std::move(body);
+            call->finished = true;
+            call->loop.quit();
+        });
+    if (!call->finished) {
+        call->loop.exec();
     }
-    return answer;
+    if (!call->finished) {
+        if (reply) {
+            reply->abort();
+        }
+        return std::nullopt;
+    }
+    return std::move(call->answer);
 }
 
-void QtHttp::start(const std::string& address, const Limits& limits, bool acceptErrorPages,
-                   Done done) {
+QNetworkReply* QtHttp::start(const std::string& address, const Limits& limits,
+                             bool acceptErrorPages, Done done) {
     const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
     if (!isWebUrl(url)) {
         done(std::nullopt);
-        return;
+        return nullptr;
     }
     QNetworkRequest request(url);
     request.setMaximumRedirectsAllowed(maxRedirects);
@@ -124,4 +139,5 @@ void QtHttp::start(const std::string& address, const Limits& limits, bool accept
         done(whole ? std::optional<std::string>(transfer->body.toStdString()) : std::nullopt);
     });
     deadline->start(limits.deadlineMs);
+    return reply;
 }

@@ -6,6 +6,7 @@ MessageBox::Answer QtMessageBox::show(const std::string& text, const std::string
                                       Buttons buttons) {
     QMessageBox box;
     box.setWindowTitle(QString::fromStdString(title));
+    box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(text));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (buttons == Buttons::Ok) {

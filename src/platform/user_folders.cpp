@@ -1,9 +1,14 @@
 #include "platform/user_folders.h"
 
 #include "common/program_path.h"
+#include "platform/own_file.h"
 
 #include <QStandardPaths>
 
+#include <filesystem>
+#include <system_error>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -14,16 +19,28 @@ std::string writableLocation(QStandardPaths::StandardLocation location) {
 
 } // namespace
 
+bool keepsItsOwnFiles(const std::string& folder, const std::string& downloads) {
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) != 0 || !onlyThisUserWrites(status)) {
+        return false;
+    }
+    std::error_code error;
+    if (!downloads.empty() && std::filesystem::equivalent(folder, downloads, error)) {
+        return false;
+    }
+    // access() asks for this user, so a read-only mount counts as well.
+    return ::access(folder.c_str(), W_OK) == 0;
+}
+
 FileFolders foldersForThisUser(const std::vector<std::string>& carried) {
     LocalFiles beside;
     const std::string programFolder = beside.programFolder();
     const std::string userFolder = writableLocation(QStandardPaths::AppConfigLocation);
-    // access() asks for this user, so a read-only mount counts as well.
-    if (::access(programFolder.c_str(), W_OK) == 0 || userFolder.empty()) {
+    const std::string downloads = writableLocation(QStandardPaths::DownloadLocation);
+    if (keepsItsOwnFiles(programFolder, downloads) || userFolder.empty()) {
         return {programFolder, programFolder};
     }
     carryOver(programFolder, userFolder, carried);
-    const std::string downloads = writableLocation(QStandardPaths::DownloadLocation);
     return {userFolder, downloads.empty() ? userFolder : downloads};
 }
 

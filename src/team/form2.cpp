@@ -209,10 +209,10 @@ void Form2::ParseMatchs_Timer() {
     const PanelTexts::NextMatch match = PanelTexts::nextMatch(*next.slot, next.opponent);
     DatePlayingText->setCaption(toQString(match.datePlaying));
     Against->setCaption(toQString(match.against));
-    Against->setToolTip(
-        toQString(PanelTexts::againstTooltip(plain(TeamName->caption()), match.against)));
+    setPlainToolTip(
+        Against, toQString(PanelTexts::againstTooltip(plain(TeamName->caption()), match.against)));
     Stad->setCaption(toQString(match.stad));
-    Stad->setToolTip(toQString(match.stadTooltip));
+    setPlainToolTip(Stad, toQString(match.stadTooltip));
     Loadingtext->hide();
     OpenExtension->show();
 }

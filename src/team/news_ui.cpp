@@ -7,7 +7,7 @@
 namespace News {
 
 void OpenTeamNews(Shell& shell, std::string_view teamName) {
-    shell.open(newsPageAddress(BuildConfig::newsUrl, teamName));
+    shell.openUrl(newsPageAddress(BuildConfig::newsUrl, teamName));
 }
 
 } // namespace News

@@ -13,9 +13,12 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool isSecure(std::string_view url) {
+    return toLowerAscii(url.substr(0, 8)) == "https://";
+}
+
 bool isWebAddress(std::string_view url) {
-    const std::string lower = toLowerAscii(url.substr(0, 8));
-    return lower.starts_with("http://") || lower.starts_with("https://");
+    return isSecure(url) || toLowerAscii(url.substr(0, 7)) == "http://";
 }
 
 } // namespace
@@ -28,9 +31,13 @@ std::optional<std::string> updateMarkerContent(std::string_view schedule) {
     return std::string(marker->text);
 }
 
-bool offersUpdate(std::string_view url) {
+bool offersUpdate(std::string_view url, std::string_view site) {
     // "...Update06.zip": the version digits stand sixth and fifth from the end.
     if (url.size() < 6 || !isWebAddress(url)) {
+        return false;
+    }
+    // A site reached securely never sends the user to an archive that is not.
+    if (isSecure(site) && !isSecure(url)) {
         return false;
     }
     const char tens = url[url.size() - 6];

@@ -14,5 +14,6 @@ std::optional<std::string> updateMarkerContent(std::string_view schedule);
 
 // Whether the archive at `url` is a newer release worth offering: its two
 // version digits (before the last four characters) exceed the program's
-// minor version, and it is an http or https address.
-bool offersUpdate(std::string_view url);
+// minor version, and it is an http or https address, https when the schedule
+// came from an https `site`.
+bool offersUpdate(std::string_view url, std::string_view site);

@@ -2,6 +2,8 @@
 
 CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
     setAttribute(Qt::WA_TranslucentBackground);
+    // Captions come from the schedule and the reminder store: never markup.
+    setTextFormat(Qt::PlainText);
 }
 
 void CaptionLabel::setCaption(const QString& caption) {

@@ -27,6 +27,10 @@ Label* makeLabel(QWidget* parent, const char* name, const QString& caption, cons
     return label;
 }
 
+// Shows `text` as the element's tooltip character for character, markup and
+// all, and gives screen readers the same words.
+void setPlainToolTip(QWidget* element, const QString& text);
+
 // An image element at its twips place.
 HotArea* makeHotArea(QWidget* parent, const char* name, int left, int top, int width, int height);
 

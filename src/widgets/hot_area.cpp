@@ -6,6 +6,7 @@
 
 HotArea::HotArea(QWidget* parent) : QLabel(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
+    setTextFormat(Qt::PlainText);
     setMouseTracking(true);
     Accessibility::install();
 }

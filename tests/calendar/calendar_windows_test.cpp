@@ -6,6 +6,7 @@
 #include "schedule/schedule_samples.h"
 
 #include <QTest>
+#include <QTextDocumentFragment>
 
 #include <gtest/gtest.h>
 
@@ -35,13 +36,15 @@ TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     click(calendar().Day(9));
     ASSERT_NE(matchDay(), nullptr);
     EXPECT_EQ(caption(*matchDay(), "Team2B"), "Ecuador");
-    EXPECT_EQ(calendar().Day(9)->toolTip(), calendar().Day(9)->caption());
     click(calendar().Day(10)); // a bare day closes it
     EXPECT_EQ(matchDay(), nullptr);
 
     QTest::mouseMove(calendar().Day(9));
     QTest::mouseMove(calendar().Day(31)); // June's grey 31st names nothing
     EXPECT_EQ(caption(calendar(), "MatchDay"), "Friday 9th. June ");
+    calendar().Day(9)->showDay("<b>9</b>", false); // a tooltip shows markup as it is
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(calendar().Day(9)->toolTip()).toPlainText(),
+              "<b>9</b>");
 }
 
 TEST_F(CalendarTest, ButtonsMoveThePagesAndCloseMeUnloads) {

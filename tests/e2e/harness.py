@@ -164,7 +164,10 @@ def buttons(window):
 def press(window, button):  # as a screen reader would
     target = next((n for n in _shown(window, "push button") if n.name == button), None)
     assert target, f"no button {button!r} in {window.name!r}"
-    target.queryAction().doAction(0)
+    try:
+        target.queryAction().doAction(0)
+    except Exception as error:  # a press that ends the program gets no answer
+        assert "disconnected" in str(error), error
 
 
 def accessible(window):  # as a screen reader needs it: nothing showing unnamed

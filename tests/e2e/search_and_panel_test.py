@@ -1,20 +1,23 @@
 """A user's first minutes: a search with its offer opens a team's panel with its next
-match, a reminder and news page; the settings strip; a logout's SIGTERM, and a SIGHUP
-hard on its heels, save the settings and the reminder and end the program."""
+match (its stadium's markup shown as typed), a reminder and news page; the settings strip;
+a logout's SIGTERM, and a SIGHUP hard on its heels, save the settings and the reminder and
+end the program."""
 
 import signal
 
 from harness import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, FACE, GERMANY, SITE_URL, LoopbackSite,
                      ProgramRun, accessible, click, geometry, labels, main, open_panel,
-                     press, settle, wait_for)
+                     press, settle, wait_for, SITE_SCHEDULE)
+
+MARKED = {"GroupMatchs.xml": SITE_SCHEDULE.replace(b">Munich<", b"><b>Munich</b><")}
 
 
 def test(binary):
-    with LoopbackSite(), ProgramRun(binary) as run:
+    with LoopbackSite(files=MARKED), ProgramRun(binary) as run:
         bar = run.window("Kickoff Clock")
         accessible(bar)
         panel = open_panel(run, "ge", "Germany", offer="Did you mean Germany?")
-        assert ("Playing at Munich", "Playing at Munich Stadium.") in labels(panel)
+        assert ("Playing at <b>Munich</b>", "Playing at <b>Munich</b> Stadium.") in labels(panel)
         bar_x, bar_y, _, bar_height = geometry()  # the panel right under the bar
         assert geometry("Team")[:3] == (bar_x, bar_y + bar_height, 174), geometry("Team")
         accessible(panel)

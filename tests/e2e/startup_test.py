@@ -1,5 +1,8 @@
-"""Start-up and fetch: a first start; the mirror when the site fails, its update taken
-up; failing servers neither hold up the bar nor leave anything written."""
+"""Start-up and fetch: a first start; a script others could have placed is not run; the
+mirror when the site fails, its update taken up; failing servers, failed downloads and a
+download given up neither hold up the bar nor leave anything written."""
+
+import os
 
 from harness import (SITE_SCHEDULE, SITE_URL, LoopbackSite, ProgramRun, geometry, labels, main,
                      press, wait_for)
@@ -9,6 +12,7 @@ OFFER = {"GroupMatchs.xml": b"\r\n".join(  # the site's schedule announcing an u
     b"<!-- [Update] %s/KC06Update06.zip [Update] -->" % SITE_URL.encode()
     if line.startswith(b"<!-- [Update] ") else line for line in SITE_SCHEDULE.split(b"\r\n"))}
 ARCHIVE = bytes(range(256)) * 2 + b"\r\n\x00\x1a end"  # what a text transfer would mangle
+SCRIPT = {"setup.bat": b"echo ran >> ran.txt\n"}
 REMINDERS = {"RemindMe.dsl": b";10/06/2006|21:00|England|Paraguay|B\r\n"}
 DESKTOP = ("desktop.ini", ".hidden")
 BAD_SERVERS = [(dict(files=False, mirror_files=False), set()),
@@ -17,14 +21,17 @@ BAD_SERVERS = [(dict(files=False, mirror_files=False), set()),
                # Over 1 MiB, a schedule is dropped whole: its offer never shows.
                (dict(files={"GroupMatchs.xml": OFFER["GroupMatchs.xml"] + b" " * (1 << 20)}),
                 {SCHEDULE})]
-# The archive cut short (an earlier one in the folder stays), or missing: a 404 page.
-BAD_DOWNLOADS = [({"KC06Update06.zip": b"x" * 5000}, ["/KC06Update06.zip=cut:100"],
-                  {"KC06Update.zip": b"an earlier archive"}), ({}, [], {})]
+EARLIER, FAILED = {"KC06Update.zip": b"an earlier archive"}, ("Kickoff Clock", "OK")
+# The archive cut short (an earlier one in the folder stays), or missing: a 404 page; or
+# its window closed while it still comes, which ends the program.
+BAD_DOWNLOADS = [({"KC06Update06.zip": b"x" * 5000}, ["/KC06Update06.zip=cut:100"], EARLIER,
+                  FAILED), ({}, [], {}, FAILED),
+                 ({"KC06Update06.zip": ARCHIVE}, ["/KC06Update06.zip=drip:1"], EARLIER,
+                  ("Downloading Update...", "Close"))]
 
 
 def test(binary):
-    with LoopbackSite() as site, ProgramRun(binary, "2006-06-07 10:00:00",
-                                            {"setup.bat": b"echo ran >> ran.txt\n"}) as run:
+    with LoopbackSite() as site, ProgramRun(binary, "2006-06-07 10:00:00", SCRIPT) as run:
         bar = run.window("Kickoff Clock")
         wait_for(lambda: ("2 Days left until 09/06/06", "There are 2 days left until the start"
                           " of the 2006 World Cup.") in labels(bar), what="the day counter")
@@ -34,6 +41,15 @@ def test(binary):
         assert b"\r\nIconFile= kickoff-clock.exe\r\n" in run.written()["desktop.ini"]
         assert run.opened() == [SITE_URL + "/Fixes.html"], run.opened()
         assert site.requests() == [SCHEDULE], site.requests()
+
+    run = ProgramRun(binary, files=SCRIPT)  # from a folder others may write, nothing runs:
+    (own := run.home / "config/kickoff-clock").mkdir(parents=True)  # the user's folder serves,
+    os.mkfifo(own / "setup.bat")  # where a named pipe as the script neither hangs nor runs
+    run.folder.chmod(0o777)
+    with LoopbackSite(), run:
+        run.window("Kickoff Clock")  # the folder chores are done by then
+        assert run.written() == SCRIPT and run.opened() == [], run.written()
+        assert sorted(f.name for f in own.iterdir()) == sorted(DESKTOP)
 
     # The site has no schedule: the mirror's, which offers an update.
     with LoopbackSite(files={"KC06Update06.zip": ARCHIVE}, mirror_files=OFFER) as site, \
@@ -51,11 +67,11 @@ def test(binary):
             assert run.written().keys() == set(DESKTOP), servers
             assert set(site.requests()) == requests, site.requests()  # Qt may ask again
 
-    for archive, rules, earlier in BAD_DOWNLOADS:
+    for archive, rules, earlier, (window, button) in BAD_DOWNLOADS:
         with LoopbackSite(files=dict(OFFER, **archive), site_rules=rules), \
                 ProgramRun(binary, files=dict(REMINDERS, **earlier)) as run:
             press(run.window("There is an update available!"), "Yes")
-            press(run.window("Kickoff Clock", timeout=30), "OK")  # says it failed
+            press(run.window(window, timeout=30), button)  # told it failed, or giving up
             assert run.process.wait(timeout=15) == 0, archive
             # No archive, no temporary file, nothing opened.
             assert run.written(*DESKTOP) == dict(REMINDERS, **earlier), run.written().keys()

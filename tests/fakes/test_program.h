@@ -59,6 +59,7 @@ public:
     }
     void removeStaleTemporaries() override {}
     bool setHidden(const std::string&) override { return true; }
+    int openScript(const std::string&) override { return -1; }
     std::string programFolder() const override { return "/app"; }
     std::string downloadFolder() const override { return "/app"; }
     std::string executableBaseName() const override { return "kickoff-clock"; }
@@ -77,7 +78,8 @@ public:
 
 class FakeShell final : public Shell {
 public:
-    void open(const std::string& target) override { opened.push_back(target); }
+    void openUrl(const std::string& url) override { opened.push_back(url); }
+    void runScript(int, const std::string&) override {}
     std::vector<std::string> opened;
 };
 

@@ -1,8 +1,15 @@
+#include "platform/desktop_shell.h"
 #include "platform/flock_instance.h"
 #include "platform/local_files.h"
+#include "platform/qt_http.h"
+#include "platform/user_folders.h"
 #include "platform/xdg_auto_start.h"
 
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +81,60 @@ TEST(LocalFiles, WritesWholeFilesWithTheirModesOrNothingAndHidesNames) {
         EXPECT_EQ(fs::symlink_status(path("f")).permissions(), fs::perms(after)) << before;
     }
     ::umask(umask);
+}
+
+// What runs must be this user's alone (a world-writable folder and a pipe are
+// shown end to end): a folder keeps the program's files, start-up script and
+// all, only when neither group nor others may write it and it is not the
+// download folder; a script is opened only if no one else may write it, and
+// never through a link.
+TEST(LocalFiles, TrustsToRunOnlyWhatIsThisUsersAlone) {
+    QTemporaryDir root; // this user's alone
+    const std::string at = root.path().toStdString(), downloads = at + "/Downloads";
+    LocalFiles files;
+    ASSERT_TRUE(files.write(at + "/s", "") && files.write(at + "/g", "") &&
+                fs::create_directory(downloads));
+    fs::create_symlink(at + "/s", at + "/link");
+    fs::permissions(at + "/g", fs::perms(0620));
+    EXPECT_EQ((std::vector{files.openScript(at + "/g"), files.openScript(at + "/link")}),
+              (std::vector{-1, -1}));
+    EXPECT_TRUE(keepsItsOwnFiles(at, downloads) && !keepsItsOwnFiles(downloads + "/", downloads));
+    fs::permissions(at, fs::perms(0720));
+    EXPECT_FALSE(keepsItsOwnFiles(at, downloads));
+}
+
+// Only web pages and mail are handed to the desktop.
+TEST(DesktopShell, OpensOnlyWebAndMailAddresses) {
+    for (const char* url : {"http://e.org/", "HTTPS://e.org/a?b", "mailto:a@e.org"}) {
+        EXPECT_TRUE(DesktopShell::opens(QUrl(url, QUrl::StrictMode))) << url;
+    }
+    for (const char* url : {"http:e.org", "file:///etc/passwd", "javascript:x", "/app/setup.bat"}) {
+        EXPECT_FALSE(DesktopShell::opens(QUrl(url, QUrl::StrictMode))) << url;
+    }
+}
+
+// The about animation comes under limits of its own, far below the archive's.
+TEST(QtHttp, TheAboutAnimationHasLimitsOfItsOwn) {
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    QByteArray body;
+    QObject::connect(&server, &QTcpServer::newConnection, [&] {
+        QTcpSocket* client = server.nextPendingConnection();
+        QObject::connect(client, &QTcpSocket::readyRead, [&body, client] {
+            client->readAll(); // a request: the body answers it
+            client->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) +
+                          "\r\n\r\n" + body);
+        });
+    });
+    const std::string url = "http://127.0.0.1:" + std::to_string(server.serverPort()) + "/a";
+    QtHttp http;
+    for (auto [size, arrives] : {std::pair{256 << 10, true}, {(256 << 10) + 1, false}}) {
+        body.fill('x', size);
+        std::optional<bool> arrived;
+        http.getBytesLater(url, [&](std::optional<std::string> answer) { arrived = !!answer; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return arrived == arrives; }, 5000)) << size;
+    }
+    EXPECT_TRUE(http.getBytes(url));
 }
 
 // The lock lives in the runtime folder, or without one in a folder of the

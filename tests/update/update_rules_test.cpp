@@ -23,7 +23,7 @@ TEST(UpdateMarker, MarkersAreHonouredFromTheirOwnPlaceOn) {
     for (const auto& [page, content] : updates) {
         EXPECT_EQ(updateMarkerContent(page), content) << page;
     }
-    // Only a web address of a version above 5.
+    // Only a web address of a version above 5; from an https site, an https one.
     for (auto [address, offered] : {std::pair{"http://e.org/KC06Update06.zip", true},
                                     {"HTTPS://e.org/U10.zip", true},
                                     {"http://e.org/KC06Update05.zip", false},
@@ -31,7 +31,9 @@ TEST(UpdateMarker, MarkersAreHonouredFromTheirOwnPlaceOn) {
                                     {"http://e.org/Uab.zip", false},
                                     {"file:///etc/U06.zip", false},
                                     {" http://e.org/U06.zip", false}}) {
-        EXPECT_EQ(offersUpdate(address), offered) << address;
+        EXPECT_EQ(offersUpdate(address, "http://s"), offered) << address;
+        const bool secure = std::string_view(address).starts_with("HTTPS:");
+        EXPECT_EQ(offersUpdate(address, "Https://s"), offered && secure) << address;
     }
     const std::pair<const char*, std::optional<int>> sizes[] = {
         {"500", 500},    {"32767", 32767}, {"12.5", 12}, {"13.5", 14}, {"40000", {}},
