@@ -1,5 +1,4 @@
 #include "common/civil_date.h"
-#include "common/program_path.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +20,4 @@ TEST(CivilDate, ReadsDatesAndTimesRefusingAnythingElseAndCountsDays) {
     EXPECT_EQ(daysBetween({2006, 2, 9}, {2006, 6, 9}), 120);
     EXPECT_EQ(daysBetween({2001, 1, 1}, {2006, 1, 1}), 1826);
     EXPECT_EQ(daysBetween({2004, 2, 28}, {2004, 3, 1}), 2);
-}
-
-TEST(ProgramPath, AddsOneSeparator) {
-    EXPECT_EQ(programFilePath("/app", "settings.dsl"), "/app/settings.dsl");
-    EXPECT_EQ(programFilePath("/", "settings.dsl"), "/settings.dsl");
 }

@@ -3,7 +3,6 @@
 #include "countdown/focus_fade.h"
 #include "countdown/slide_steps.h"
 #include "countdown/suggestions.h"
-#include "countdown/team_search.h"
 
 #include <gtest/gtest.h>
 
@@ -81,16 +80,6 @@ TEST(EdgeKeeping, APanelPastTheRightEdgePullsTheBarAlong) {
     EXPECT_FALSE(keepInsideScreen(input).panelLeft);
 }
 
-TEST(ExactCheck, NamesATeamInAnyCaseButUntrimmed) {
-    std::vector<bool> named;
-    for (const char* text : {"germany", "GERMANY", "Serbia and Montenegro", "cote d'ivoire",
-                             " germany", "germany ", "german", "Search for a team...", ""}) {
-        named.push_back(namesTeamExactly(text));
-    }
-    EXPECT_EQ(named,
-              (std::vector<bool>{true, true, true, true, false, false, false, false, false}));
-}
-
 TEST(SuggestionTable, KeysActAsTheTableSays) {
     using enum Suggestions::Action;
     const std::tuple<const char*, Suggestions::Action, const char*> cases[] = {
@@ -108,18 +97,6 @@ TEST(SuggestionTable, KeysActAsTheTableSays) {
         EXPECT_FALSE(Suggestions::lookup(row.name)) << row.name;
         EXPECT_EQ(Suggestions::lookup(row.key)->name, row.name) << "keys are distinct";
     }
-}
-
-TEST(SuggestionCaption, RoundTripsAndToleratesStrangeCaptions) {
-    EXPECT_EQ(Suggestions::suggestionCaption("Costa Rica"), "Did you mean Costa Rica?");
-    std::vector<std::optional<std::string>> names;
-    for (const char* caption :
-         {"Did you mean Costa Rica?", "Did you mean ?", "?Did you mean Togo?x?", "Did you mean...",
-          "Did you mean Iran", ""}) {
-        names.push_back(Suggestions::nameInCaption(caption));
-    }
-    EXPECT_EQ(names,
-              (std::vector<std::optional<std::string>>{"Costa Rica", "", "Togo", {}, {}, {}}));
 }
 
 TEST(Opener, GrowsFromTheSpeckAndSettlesOnThe71stTick) {

@@ -90,27 +90,26 @@ TEST(LocalFiles, WritesWholeFilesWithTheirModesOrNothingAndHidesNames) {
 // never through a link.
 TEST(LocalFiles, TrustsToRunOnlyWhatIsThisUsersAlone) {
     QTemporaryDir root; // this user's alone
-    const std::string at = root.path().toStdString(), downloads = at + "/Downloads";
+    const std::string at = root.path().toStdString(), dl = at + "/Downloads";
     LocalFiles files;
     ASSERT_TRUE(files.write(at + "/s", "") && files.write(at + "/g", "") &&
-                fs::create_directory(downloads));
+                fs::create_directory(dl));
     fs::create_symlink(at + "/s", at + "/link");
     fs::permissions(at + "/g", fs::perms(0620));
-    EXPECT_EQ((std::vector{files.openScript(at + "/g"), files.openScript(at + "/link")}),
-              (std::vector{-1, -1}));
-    EXPECT_TRUE(keepsItsOwnFiles(at, downloads) && !keepsItsOwnFiles(downloads + "/", downloads));
+    EXPECT_TRUE(files.openScript(at + "/g") < 0 && files.openScript(at + "/link") < 0);
+    EXPECT_TRUE(keepsItsOwnFiles(at, dl) && !keepsItsOwnFiles(dl + "/", dl));
     fs::permissions(at, fs::perms(0720));
-    EXPECT_FALSE(keepsItsOwnFiles(at, downloads));
+    EXPECT_FALSE(keepsItsOwnFiles(at, dl));
 }
 
 // Only web pages and mail are handed to the desktop.
 TEST(DesktopShell, OpensOnlyWebAndMailAddresses) {
-    for (const char* url : {"http://e.org/", "HTTPS://e.org/a?b", "mailto:a@e.org"}) {
-        EXPECT_TRUE(DesktopShell::opens(QUrl(url, QUrl::StrictMode))) << url;
+    std::string opened;
+    for (const char* url : {"http://e.org/", "HTTPS://e.org/a?b", "mailto:a@e.org", "http:e.org",
+                            "file:///etc/passwd", "javascript:x", "/app/setup.bat"}) {
+        opened += DesktopShell::opens(QUrl(url, QUrl::StrictMode)) ? 'y' : 'n';
     }
-    for (const char* url : {"http:e.org", "file:///etc/passwd", "javascript:x", "/app/setup.bat"}) {
-        EXPECT_FALSE(DesktopShell::opens(QUrl(url, QUrl::StrictMode))) << url;
-    }
+    EXPECT_EQ(opened, "yyynnnn");
 }
 
 // The about animation comes under limits of its own, far below the archive's.
