@@ -227,7 +227,10 @@ void Form1::Form_Load() {
         program_.end();
         return;
     }
-    setTwipsGeometry({screenWidthTwips() - rightMargin, 0, barWidth, barHeight});
+    // First placed on the primary monitor, whichever holds the bar later.
+    const TwipsRect primary = primaryMonitorTwips();
+    setTwipsGeometry(
+        {primary.left + primary.width - rightMargin, primary.top, barWidth, barHeight});
     show();
     services.windowEffects.keepOnTop(*this);
     NextMatch->setCaption("Germany Vs Costa Rica");

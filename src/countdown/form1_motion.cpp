@@ -6,6 +6,7 @@
 #include "countdown/slide_steps.h"
 #include "platform/window_effects.h"
 #include "team/form2.h"
+#include "team/panel_motion.h"
 
 #include <QMoveEvent>
 
@@ -69,8 +70,7 @@ EdgeInput edgeInputOf(const Form1& bar, const Form2* panel, bool animated) {
     if (panel) {
         input.panel = panel->twipsGeometry();
     }
-    input.screenWidth = bar.screenWidthTwips();
-    input.screenHeight = bar.screenHeightTwips();
+    input.screen = bar.monitorTwips();
     input.animated = animated;
     return input;
 }
@@ -151,7 +151,7 @@ void Form1::panelFollowsBar() {
     }
     panel->MoveMe();
     const TwipsRect& bar = twipsGeometry();
-    if (inLowestThird(bar.top, screenHeightTwips())) {
+    if (PanelMotion::panelGoesAbove(bar.top, monitorTwips())) {
         TwipsRect above = panel->twipsGeometry();
         above.top = bar.top - above.height;
         panel->setTwipsGeometry(above);
