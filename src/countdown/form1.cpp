@@ -161,6 +161,7 @@ void Form1::connectHandlers() {
     connect(AutoLoad, &ButtonLabel::clicked, this, &Form1::AutoLoad_Click);
     connect(AutoComplete, &ButtonLabel::clicked, this, &Form1::AutoComplete_Click);
     connect(Image1, &HotArea::pressed, this, &Form1::Image1_MouseDown);
+    connect(Draggable, &HotArea::pressed, this, &Form1::Draggable_MouseDown);
     connect(Draggable, &HotArea::mouseMoved, this, &Form1::Draggable_MouseMove);
     connect(Draggable, &HotArea::released, this, &Form1::Draggable_MouseUp);
 }

@@ -56,6 +56,7 @@ public:
     void Image1_MouseDown(Qt::MouseButton button);
     void CloseSettings_Click();
 
+    void Draggable_MouseDown(Qt::MouseButton button);
     void Draggable_MouseMove(Qt::MouseButtons buttons, QPoint at);
     void Draggable_MouseUp();
     void CloseButton_Click();
@@ -138,6 +139,7 @@ private:
     // The search box holds the focus (its got-focus step has run).
     bool searchFocused_ = false;
     // Where the grip was held when the bar follows the mouse by itself.
+    bool gripHeld_ = false; // pressed on the grip, and no drag handed over since
     bool followingMouse_ = false;
     QPoint grabbedAt_;
 };

@@ -121,8 +121,12 @@ void Form1::wakeTimer3() {
     }
 }
 
+void Form1::Draggable_MouseDown(Qt::MouseButton button) {
+    gripHeld_ = button == Qt::LeftButton;
+}
+
 void Form1::Draggable_MouseMove(Qt::MouseButtons buttons, QPoint at) {
-    if (buttons == Qt::LeftButton) {
+    if (buttons == Qt::LeftButton && gripHeld_) {
         if (followingMouse_) {
             // The grip moves with the bar, so the pointer's offset in it is
             // how far the bar still has to go.
@@ -130,7 +134,11 @@ void Form1::Draggable_MouseMove(Qt::MouseButtons buttons, QPoint at) {
             geometry.left += pixelsToTwips(at.x() - grabbedAt_.x());
             geometry.top += pixelsToTwips(at.y() - grabbedAt_.y());
             setTwipsGeometry(geometry);
-        } else if (!program_.services().windowEffects.startSystemMove(*this)) {
+        } else if (program_.services().windowEffects.startSystemMove(*this)) {
+            // The window manager has the button now: its release never
+            // reaches us, and Qt goes on reporting it held.
+            gripHeld_ = false;
+        } else {
             // No window manager to drag for us: follow the mouse ourselves
             // until the button is released.
             followingMouse_ = true;
@@ -142,6 +150,7 @@ void Form1::Draggable_MouseMove(Qt::MouseButtons buttons, QPoint at) {
 
 void Form1::Draggable_MouseUp() {
     followingMouse_ = false;
+    gripHeld_ = false;
 }
 
 void Form1::panelFollowsBar() {
