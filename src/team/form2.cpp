@@ -169,12 +169,6 @@ void Form2::Form_Load() {
     panel.left = bar.twipsGeometry().left;
     panel.top = bar.twipsGeometry().top;
     setTwipsGeometry(panel);
-    // Shown on top at the screen's top edge; MoveMe puts it by the bar next.
-    panel.top = 0;
-    setTwipsGeometry(panel);
-    show();
-    program_.services().windowEffects.keepOnTop(*this);
-
     normaliseTitle();
     MoveMe();
     resizeTwips(PanelMotion::seedSize, PanelMotion::seedSize);
@@ -184,6 +178,10 @@ void Form2::Form_Load() {
         panel.top = barTop - panel.height;
         setTwipsGeometry(panel);
     }
+    // Shown once in its place: a window manager places a window as it maps
+    // it, and may undo a move that follows at once.
+    show();
+    program_.services().windowEffects.keepOnTop(*this);
 
     ParseMatchs.start();
     OpenTimer.start();
