@@ -138,8 +138,8 @@ private:
     bool unloading_ = false;
     // The search box holds the focus (its got-focus step has run).
     bool searchFocused_ = false;
-    // Where the grip was held when the bar follows the mouse by itself.
     bool gripHeld_ = false; // pressed on the grip, and no drag handed over since
+    // Where the grip was held when the bar follows the mouse by itself.
     bool followingMouse_ = false;
     QPoint grabbedAt_;
 };
