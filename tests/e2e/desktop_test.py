@@ -76,7 +76,7 @@ def test(binary):
                  for text, _ in labels(alert)]
         return next((int(f[1]) * 60 + int(f[2]) for f in found if f), None)
 
-    with LoopbackSite() as site, ProgramRun(binary, files=DUE) as run:
+    with LoopbackSite(), ProgramRun(binary, files=DUE) as run:
         alert = run.window("Match Reminder")
         assert alert.getRoleName() == "alert"  # a screen reader speaks it as it opens
         accessible(alert)
@@ -99,10 +99,7 @@ def test(binary):
         toggle(4, menu + ["Down", "Return"])
         if WINDOW_MANAGER:
             managed(run, alert_workspace)
-        xdotool("mousemove", *icon(), *menu, "Down", "Down", "Return")
-        run.window("About Kickoff Clock")
-        assert ("site", "/images/flash/about.swf") in site.requests(), site.requests()
-        xdotool("mousemove", *icon(), *menu, "Up", "Return")  # Exit
+        xdotool("mousemove", *icon(), *menu, "Up", "Return")  # Exit (About: the window test)
         assert run.process.wait(timeout=10) == 0
         wait_for(lambda: not icon(), what="the icon gone")
 
