@@ -3,6 +3,7 @@
 #include "calendar/match_day.h"
 #include "common/civil_date.h"
 #include "countdown/suggestions.h"
+#include "reminders/reminder_rules.h"
 #include "schedule/group_split.h"
 #include "settings/settings_file.h"
 #include "update/conversion_listing.h"
@@ -50,6 +51,14 @@ std::string withoutRecordEnds(std::string text) {
 // An opening with 1 MiB after it and no closing.
 std::string unclosed(std::string_view opening) {
     return "head: " + std::string(opening) + std::string(mebibyte, 'x');
+}
+
+std::string crLfs(std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += "\r\n";
+    }
+    return text;
 }
 
 using Reader = std::function<void(const std::string&)>;
@@ -111,6 +120,15 @@ int main(int argc, char** argv) {
         [](const std::string& text) { benchmark::DoNotOptimize(MatchDay::readDayText(text)); },
         "9. " + std::string(mebibyte, 'A') + " vs B - 09/06/2006 18:00 ",
         "9. " + std::string(mebibyte, 'A') + " vs B");
+    // The key copies its text, so the copy is timed with it.
+    registerReader(
+        "reminderKey",
+        [](const std::string& text) {
+            std::string panelText = text;
+            benchmark::DoNotOptimize(ReminderMatch::reminderKey(panelText));
+        },
+        "09/06/2006\r\n18:00|" + std::string(mebibyte, 'A') + "|B (group a)",
+        "09/06/2006\r\n" + crLfs(mebibyte / 2) + "|A|B (group a)");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -2,6 +2,7 @@
 #include "build_config.h"
 #include "platform/desktop_session.h"
 #include "platform/desktop_shell.h"
+#include "platform/end_signals.h"
 #include "platform/flock_instance.h"
 #include "platform/local_files.h"
 #include "platform/qt_http.h"
@@ -14,6 +15,7 @@
 #include "settings/settings_file.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +47,10 @@ int main(int argc, char* argv[]) {
             std::fflush(nullptr);
             std::_Exit(0);
         });
+    // A logout ends the program by a signal, or first asks for its files.
+    EndSignals endSignals([&program] { program.endSession(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                     [&program](QSessionManager&) { program.saveSession(); });
     program.start();
     return QApplication::exec();
 }

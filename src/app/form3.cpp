@@ -66,6 +66,7 @@ void Form3::Form_Load() {
     ReminderMatch::StoreFile store = ReminderMatch::readStore(program_.services().files);
     Reminders = std::move(store.text);
     remindersLoaded = store.writable;
+    remindersUnreadable = !store.writable;
     RemindersChanged();
 
     AddTrayIcon();
@@ -171,6 +172,12 @@ void Form3::DownloadUpdate(const std::string& URL) {
 }
 
 void Form3::SaveReminders() {
+    // An unreadable store is kept under another name once there is
+    // something to save in its place.
+    if (remindersUnreadable && !Reminders.empty()) {
+        remindersUnreadable = false;
+        remindersLoaded = ReminderMatch::moveUnreadableStoreAside(program_.services().files);
+    }
     // A store that was never read in this run (an update's run, say) must
     // not replace the file.
     if (!remindersLoaded) {

@@ -63,6 +63,9 @@ public:
     // Whether an ending may write Reminders back: RemindMe.dsl was read in
     // this run, or was missing.
     bool remindersLoaded = false;
+    // RemindMe.dsl is there but could not be read: it is moved aside before
+    // the first save with reminders in it.
+    bool remindersUnreadable = false;
     // Writes the reminder store to RemindMe.dsl, when it was loaded.
     void SaveReminders();
 

@@ -92,6 +92,24 @@ void Program::unloadForm2() {
     }
 }
 
+void Program::endSession() {
+    if (form1_ && form1_->loaded()) {
+        form1_->Form_Unload();
+    } else if (form3_) {
+        form3_->Form_Unload();
+    } else {
+        end();
+    }
+}
+
+void Program::saveSession() {
+    if (form1_ && form1_->loaded()) {
+        form1_->SaveFiles();
+    } else if (form3_) {
+        form3_->SaveReminders();
+    }
+}
+
 void Program::end() {
     ended_ = true;
     if (form3_) {

@@ -55,6 +55,14 @@ public:
     Form7* loadedForm7() const { return form7_.get(); }
     Form8* loadedForm8() const { return form8_.get(); }
 
+    // The session ends (a signal): the unload that fits the moment runs, the
+    // bar's, else the controller's, which writes nothing while the start-up
+    // fetch or an update's download runs; then the program ends.
+    void endSession();
+    // The session asks for the user's files before it ends: the same files
+    // are written, and the program runs on, since the logout may be cancelled.
+    void saveSession();
+
     // Ends the program outright: no window's closing steps run, but the
     // tray icon goes with it. The real program never returns from here;
     // callers return right after it anyway.

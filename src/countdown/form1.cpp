@@ -6,6 +6,7 @@
 #include "countdown/form1_parts.h"
 #include "countdown/slide_steps.h"
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "platform/instance.h"
 #include "platform/window_effects.h"
 #include "settings/settings_store.h"
@@ -228,6 +229,8 @@ void Form1::Form_Load() {
         program_.end();
         return;
     }
+    // Alone now, no save of ours is under way.
+    services.files.removeStaleTemporaries();
     // First placed on the primary monitor, whichever holds the bar later.
     const TwipsRect primary = primaryMonitorTwips();
     setTwipsGeometry(
@@ -254,12 +257,16 @@ void Form1::Form_Unload() {
         return;
     }
     unloading_ = true;
+    SaveFiles();
+    program_.unloadForm2();
+    program_.end();
+}
+
+void Form1::SaveFiles() {
     Settings::SaveSettings(program_, *this);
     if (Form3* controller = program_.loadedForm3()) {
         controller->SaveReminders();
     }
-    program_.unloadForm2();
-    program_.end();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

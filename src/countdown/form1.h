@@ -25,6 +25,10 @@ public:
     void Form_Load();
     // Saves the settings and the reminder store, then ends the program.
     void Form_Unload();
+    // What the unload saves: settings.dsl, the autostart entry, RemindMe.dsl.
+    void SaveFiles();
+    // The load has run to its end (the settings are in the toggles).
+    bool loaded() const { return loaded_; }
 
     // Timer and change handlers (callable, so tests can tick them).
     void Timer1_Timer();

@@ -16,6 +16,11 @@ public:
     virtual std::optional<std::string> read(const std::string& path) const = 0;
     virtual bool write(const std::string& path, const std::string& contents) = 0;
     virtual bool remove(const std::string& path) = 0;
+    // Renames a file or folder to a name that is free; false when it is taken.
+    virtual bool moveAside(const std::string& from, const std::string& to) = 0;
+    // Removes the temporary files of saves a kill cut short, from the
+    // program's and the download folder; only while no other copy runs.
+    virtual void removeStaleTemporaries() = 0;
     // Hides the file from the user's file manager.
     virtual bool setHidden(const std::string& path) = 0;
 

@@ -6,7 +6,8 @@
 
 // One lock per executable path, held by the first copy for its whole run.
 // The system drops the lock when that process ends, however it ends, so a
-// crashed or killed copy never blocks the next start.
+// crashed or killed copy never blocks the next start. The lock lives in a
+// folder that is the user's alone: the runtime folder, or one in the cache.
 class FlockInstance final : public Instance {
 public:
     explicit FlockInstance(const std::string& executablePath);
@@ -17,7 +18,7 @@ public:
     bool anotherRunning() override;
 
 private:
-    std::string lockPath_;
+    std::string lockName_;
     int fd_ = -1;
     bool checked_ = false;
     bool another_ = false;

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,10 +19,48 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path runningExecutable() {
-    std::error_code error;
-    const fs::path path = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path() : path;
+// Read once, at start: a package upgrade while the program runs deletes the
+// file, and the link then names "<path> (deleted)", which is no program.
+const fs::path& runningExecutable() {
+    static const fs::path path = [] {
+        std::error_code error;
+        std::string link = fs::read_symlink("/proc/self/exe", error).string();
+        constexpr std::string_view deleted = " (deleted)";
+        if (link.ends_with(deleted)) {
+            link.resize(link.size() - deleted.size());
+        }
+        return error ? fs::path() : fs::path(link);
+    }();
+    return path;
+}
+
+// A save's temporary file: hidden, beside its target, named as no other
+// program names its files, so one left by a kill is known for ours.
+constexpr std::string_view temporaryMark = ".kc-save-";
+constexpr std::size_t temporaryRandom = 6; // mkstemp's XXXXXX
+
+std::string temporaryFor(const std::string& path) {
+    const fs::path target(path);
+    return (target.parent_path() / ("." + target.filename().string())).string() +
+           std::string(temporaryMark) + std::string(temporaryRandom, 'X');
+}
+
+bool isTemporaryName(std::string_view name) {
+    return name.starts_with('.') && name.size() > temporaryMark.size() + temporaryRandom &&
+           name.substr(name.size() - temporaryRandom - temporaryMark.size(),
+                       temporaryMark.size()) == temporaryMark;
+}
+
+// The process's umask, without setting it (another thread may be creating
+// a file meanwhile).
+mode_t currentUmask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("Umask:")) {
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8)) & 0777;
+        }
+    }
+    return 022;
 }
 
 // Writes all bytes to a file descriptor, retrying short writes.
@@ -40,11 +79,15 @@ bool writeAll(int fd, const std::string& contents) {
     return true;
 }
 
-// A replaced file keeps the permissions the user gave it; a new one is
-// readable by all, as a program's own files usually are.
+// A replaced regular file keeps the permissions the user gave it, but never
+// runs as its owner; anything else (a new file, a symlink, a pipe) gives way
+// to a new file as the user's umask makes it.
 mode_t modeFor(const std::string& path) {
     struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0644;
+    if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+        return status.st_mode & 07777 & ~mode_t{S_ISUID | S_ISGID};
+    }
+    return 0666 & ~currentUmask();
 }
 
 // The rename lives in the folder: until the folder reaches the disk, a power
@@ -113,7 +156,7 @@ bool LocalFiles::write(const std::string& path, const std::string& contents) {
     }
     // A temporary file beside the target, then one rename over it: readers
     // see the old file or the new one, never a part of either.
-    std::string temporary = path + ".XXXXXX";
+    std::string temporary = temporaryFor(path);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         return false;
@@ -132,6 +175,30 @@ bool LocalFiles::write(const std::string& path, const std::string& contents) {
 bool LocalFiles::remove(const std::string& path) {
     std::error_code error;
     return fs::remove(path, error);
+}
+
+bool LocalFiles::moveAside(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    // A file system that cannot refuse to replace: look first.
+    return errno == EINVAL && !exists(to) && std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+void LocalFiles::removeStaleTemporaries() {
+    for (const std::string& folder : {folders_.program, folders_.downloads}) {
+        std::error_code error;
+        for (fs::directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error)) {
+            struct stat status {};
+            const std::string path = it->path().string();
+            if (isTemporaryName(it->path().filename().string()) &&
+                ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+                status.st_uid == ::geteuid()) {
+                ::unlink(path.c_str());
+            }
+        }
+    }
 }
 
 bool LocalFiles::setHidden(const std::string& path) {

@@ -19,6 +19,8 @@ public:
     std::optional<std::string> read(const std::string& path) const override;
     bool write(const std::string& path, const std::string& contents) override;
     bool remove(const std::string& path) override;
+    bool moveAside(const std::string& from, const std::string& to) override;
+    void removeStaleTemporaries() override;
     bool setHidden(const std::string& path) override;
     std::string programFolder() const override;
     std::string downloadFolder() const override;

@@ -48,6 +48,8 @@ void XdgAutoStart::set() {
     const std::string entry = Settings::autoStartEntry(files_.executablePath());
     if (!writeInto(files_, systemFolder_, entryIn(systemFolder_), entry)) {
         writeInto(files_, userFolder_, entryIn(userFolder_), entry);
+    } else if (!userFolder_.empty()) {
+        files_.remove(entryIn(userFolder_)); // it would stand in for the system's
     }
 }
 
@@ -56,5 +58,9 @@ void XdgAutoStart::clear() {
         if (!folder.empty()) {
             files_.remove(entryIn(folder));
         }
+    }
+    // A system entry this user cannot remove is hidden by one of the user's.
+    if (!systemFolder_.empty() && files_.exists(entryIn(systemFolder_))) {
+        writeInto(files_, userFolder_, entryIn(userFolder_), Settings::hiddenAutoStartEntry());
     }
 }

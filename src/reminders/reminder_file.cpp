@@ -3,6 +3,8 @@
 #include "common/program_path.h"
 #include "platform/files.h"
 
+#include <cstdio>
+
 namespace ReminderMatch {
 
 namespace {
@@ -23,6 +25,23 @@ StoreFile readStore(const Files& files) {
 
 bool writeStore(Files& files, const std::string& text) {
     return files.write(storePath(files), text);
+}
+
+bool moveUnreadableStoreAside(Files& files) {
+    const std::string path = storePath(files);
+    const std::string aside = path + ".unreadable";
+    for (int copy = 1; copy <= 100; ++copy) {
+        const std::string name = copy == 1 ? aside : aside + "." + std::to_string(copy);
+        if (files.moveAside(path, name)) {
+            std::fprintf(stderr, "kickoff-clock: %s could not be read; kept as %s\n", path.c_str(),
+                         name.c_str());
+            return true;
+        }
+        if (!files.exists(name)) {
+            break; // the name was free: the store itself cannot be moved
+        }
+    }
+    return false;
 }
 
 } // namespace ReminderMatch

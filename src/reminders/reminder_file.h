@@ -16,5 +16,9 @@ struct StoreFile {
 
 StoreFile readStore(const Files& files);
 bool writeStore(Files& files, const std::string& text);
+// Renames an unreadable RemindMe.dsl to the first free of
+// RemindMe.dsl.unreadable, RemindMe.dsl.unreadable.2, ... and says so on
+// standard error; false when it could not be moved.
+bool moveUnreadableStoreAside(Files& files);
 
 } // namespace ReminderMatch

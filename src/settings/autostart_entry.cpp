@@ -62,4 +62,11 @@ std::string autoStartEntry(std::string_view executablePath) {
            "X-GNOME-Autostart-enabled=true\n";
 }
 
+std::string hiddenAutoStartEntry() {
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Kickoff Clock\n"
+           "Hidden=true\n";
+}
+
 } // namespace Settings

@@ -9,5 +9,7 @@ namespace Settings {
 
 std::string autoStartFileName(std::string_view executableBaseName);
 std::string autoStartEntry(std::string_view executablePath);
+// A user's entry that hides the system's entry of the same name.
+std::string hiddenAutoStartEntry();
 
 } // namespace Settings

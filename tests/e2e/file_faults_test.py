@@ -1,14 +1,16 @@
 """The user's files stay whole, the old ones or the new, when the program is killed
-around its saves, fills its disk or finds its folder read-only; a huge store."""
+around its saves, fills its disk or finds its folder read-only; a huge store; a store
+that cannot be read is kept aside; a binary replaced while it runs."""
 
 import os
 import random
+import shutil
 import subprocess
 import tempfile
 import time
 
-from harness import (ANIMATED, CLOSE, FACE, PRIVATE_MOUNTS, ProgramRun, click, main,
-                     settle, shown, wait_for, xdotool)
+from harness import (ANIMATED, CLOSE, FACE, GERMANY, PRIVATE_MOUNTS, LoopbackSite, ProgramRun,
+                     click, main, open_panel, press, settle, shown, wait_for, xdotool)
 
 LINES = b"".join(b";%02d/06/2006|%02d:00|Costa rica|Poland|a\r\n" % (day, hour)
                  for day in range(20, 30) for hour in range(12, 22))
@@ -43,6 +45,23 @@ def test(binary):
     # bound only catches a hang or a read growing faster than the store.
     with ProgramRun(binary, files={"RemindMe.dsl": LINES * 2600 + os.urandom(1 << 16)}):
         wait_for(lambda: shown("Countdown"), 10, "the bar, promptly")
+
+    # A folder as the store, and the binary replaced (an upgrade) before the close: the
+    # reminder is saved beside the old store, and the autostart entry names the program.
+    run = ProgramRun(binary, files={".RemindMe.dsl.kc-save-Ab12Cd": b"half"})  # a kill's leftover
+    (run.folder / "RemindMe.dsl").mkdir()
+    with LoopbackSite(), run:
+        panel = open_panel(run, "ge", "Germany", offer="Did you mean Germany?")
+        for button in ("Widen panel", "Add Match Reminder", "Close"):
+            press(panel, button)
+        os.replace(shutil.copy(binary, run.folder / "new"), run.executable)
+        toggle_animated_and_close()
+        assert run.process.wait(timeout=30) == 0
+        written = run.written("RemindMe.dsl.unreadable")  # the old store kept, the leftover gone
+        assert written["RemindMe.dsl"] == GERMANY and not any(".kc-save-" in n for n in written)
+        entry = run.home / "xdg/autostart/kickoff-clock.desktop"
+        assert os.listdir(entry.parent) == [entry.name], os.listdir(entry.parent)
+        assert f'\nExec="{run.executable}"\n' in entry.read_text()
 
     if not PRIVATE_MOUNTS:
         return print("skipped: a read-only folder, a full disk: no mounts of our own here")

@@ -18,6 +18,7 @@ PRIVATE_MOUNTS = os.environ.get("KICKOFF_E2E_PRIVATE") == "1"  # made now, they 
 WINDOW_MANAGER = os.environ.get("KC_E2E_WINDOW_MANAGER")  # run on the desktop, if one is named
 EXPAND, SEARCH_BOX, CLOSE, FACE = (155, 15), (74, 15), (173, 14), (60, 8)  # on the bar
 ANIMATED, AUTO_LOAD, AUTO_COMPLETE = (220, 8), (300, 8), (240, 23)
+GERMANY = b";09/06/2006|18:00|Costa rica|Germany|a\r\n"  # the reminder of its next match
 
 
 def main(test):  # runs test(binary) on a virtual desktop, managed if asked; exits 0 if it passes

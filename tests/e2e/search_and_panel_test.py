@@ -1,7 +1,10 @@
 """A user's first minutes: a search with its offer opens a team's panel with its next
-match and news page; the settings strip; closing writes the settings."""
+match, a reminder and news page; the settings strip; a logout's SIGTERM, and a SIGHUP
+hard on its heels, save the settings and the reminder and end the program."""
 
-from harness import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, CLOSE, FACE, SITE_URL, LoopbackSite,
+import signal
+
+from harness import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, FACE, GERMANY, SITE_URL, LoopbackSite,
                      ProgramRun, accessible, click, geometry, labels, main, open_panel,
                      press, settle, wait_for)
 
@@ -17,6 +20,7 @@ def test(binary):
         accessible(panel)
         press(panel, "Widen panel")
         wait_for(lambda: geometry("Team")[2] == 348, what="the widened panel")
+        press(panel, "Add Match Reminder")
         click((263, 80), title="Team")  # Team News
         wait_for(run.opened, what="the news page")
         assert run.opened() == [SITE_URL + "/06/en/w/news/team/ger.html"], run.opened()
@@ -26,12 +30,15 @@ def test(binary):
         wait_for(lambda: ("Germany Vs Costa Rica", "") in labels(bar), what="the countdown")
         click(FACE, button=3)
         settle((372, 30))
-        for at in (ANIMATED, AUTO_LOAD, AUTO_COMPLETE, CLOSE):  # all three off, then closed
+        for at in (ANIMATED, AUTO_LOAD, AUTO_COMPLETE):  # all three off
             click(at)
+        settle((372, 30))  # the clicks taken
+        run.process.send_signal(signal.SIGTERM)
+        run.process.send_signal(signal.SIGHUP)
         assert run.process.wait(timeout=15) == 0
         assert run.written("desktop.ini", ".hidden") == {
             "settings.dsl": b"[AutoLoad No]\r\n[Animated No]\r\n[AutoComplete No]",
-            "RemindMe.dsl": b""}  # none before: an empty store
+            "RemindMe.dsl": GERMANY}
         assert not (run.home / "config/autostart").exists()  # Auto Load off
 
 

@@ -51,6 +51,10 @@ public:
         return true;
     }
     bool remove(const std::string& path) override { return contents.erase(path) > 0; }
+    bool moveAside(const std::string& from, const std::string& to) override {
+        return !exists(to) && unreadable.erase(from) && unreadable.insert(to).second;
+    }
+    void removeStaleTemporaries() override {}
     bool setHidden(const std::string&) override { return true; }
     std::string programFolder() const override { return "/app"; }
     std::string downloadFolder() const override { return "/app"; }

@@ -10,27 +10,34 @@ TEST_F(SettingsAtLoadAndClose, CloseSetsAutostartAndWritesWhatWasLoaded) {
     test.program.start();
     Form1& bar = *test.program.loadedForm1();
     QTest::mouseClick(bar.AutoLoad, Qt::LeftButton);
+    test.program.saveSession(); // a logout's save request: the same files; the program runs on
+    EXPECT_FALSE(test.program.ended());
     bar.CloseButton_Click();
     EXPECT_EQ(test.files.contents["/app/settings.dsl"],
               "[AutoLoad Yes]\r\n[Animated No]\r\n[AutoComplete Yes]");
-    EXPECT_EQ(test.autoStart.calls, std::vector<std::string>{"set"});
+    EXPECT_EQ(test.autoStart.calls, (std::vector<std::string>{"set", "set"}));
     EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], ";10/06/2006|21:00|England|Paraguay|b\r\n");
     EXPECT_TRUE(test.program.ended());
 }
 
 // What the user had is never lost: a store that cannot be read is not written
-// over at the end; a missing one is, as an empty store.
+// over; once there is a reminder to save, it is moved aside to a free name
+// and the new store is written. A missing store is written empty.
 TEST(ReminderStore, IsWrittenAtTheEndOnlyWhenItWasReadOrMissing) {
-    for (const bool unreadable : {false, true}) {
+    const std::string reminder = ";10/06/2006|21:00|England|Paraguay|b\r\n";
+    for (auto [unreadable, added] : {std::pair{false, ""}, {true, ""}, {true, reminder.c_str()}}) {
         TestProgram test;
         test.files.contents["/app/desktop.ini"] = "";
+        test.files.unreadable = {"/app/RemindMe.dsl.unreadable"}; // an earlier one
         if (unreadable) {
             test.files.unreadable.insert("/app/RemindMe.dsl");
         }
         test.program.start();
+        test.program.loadedForm3()->Reminders = added;
         test.program.loadedForm3()->Form_Unload(); // as the tray menu's Exit
         const auto stored = test.files.contents.find("/app/RemindMe.dsl");
         EXPECT_EQ(stored == test.files.contents.end() ? "none" : stored->second,
-                  unreadable ? "none" : "");
+                  unreadable && !*added ? "none" : added);
+        EXPECT_EQ(test.files.unreadable.count("/app/RemindMe.dsl.unreadable.2"), *added ? 1 : 0);
     }
 }
