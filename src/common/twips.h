@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 // Window geometry is kept in twips (1440 per inch, 15 per pixel here).
 inline constexpr int twipsPerPixel = 15;
 
@@ -17,3 +19,7 @@ struct TwipsRect {
 
     bool operator==(const TwipsRect&) const = default;
 };
+
+// The monitor that holds the centre of `window`, or the nearest one when
+// none does (the window's monitor went away). `monitors` is not empty.
+TwipsRect monitorOf(const TwipsRect& window, const std::vector<TwipsRect>& monitors);

@@ -34,9 +34,13 @@ public:
     QTimer CountTimer;
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Ticks at the next turn of a second of the clock.
+    void startCountTimer();
+
     Program& program_;
     QSvgRenderer* background_;
     std::string kickOff_; // hours and minutes, as the reminder line has them

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/twips.h"
+
 // The team panel's size animations, one tick at a time, in twips. Each step
 // takes the panel's current size and answers the next one; with animation
 // off a movement jumps to its end on its first tick.
@@ -36,8 +38,8 @@ inline bool arrowWidens(int width) {
     return width == narrowWidth;
 }
 
-// True when the bar lies in the lowest third of the screen, where the panel
+// True when the bar lies in the lowest third of its monitor, where the panel
 // goes above it instead of below.
-bool panelGoesAbove(int barTop, int screenHeight);
+bool panelGoesAbove(int barTop, const TwipsRect& screen);
 
 } // namespace PanelMotion
