@@ -9,7 +9,7 @@ them again, and reports wake-ups per second and CPU % of one core. Several
 runs; the medians are printed.
 
     bench/idle_cost.py BUILD_DIR [--runs 5] [--seconds 20] [--settle 3] [--tray] [--calendar]
-                        [--reminders N]
+                        [--reminders N] [--alert]
 
 --tray puts a notification area (trayer) on the display, so the bar's tray
 icon is shown and counted.
@@ -17,6 +17,8 @@ With --calendar the bar runs on 1 June 2006 against the loopback site, and
 the measurement starts once Germany's group calendar and the match day window
 of day 9 are open, the mouse off every window.
 With --reminders the program folder holds a store of N reminder lines.
+With --alert the bar runs on a match day with a reminder due at start; its
+alert is closed after a few seconds, before the measurement starts.
 """
 
 import argparse
@@ -35,6 +37,7 @@ _INSIDE = "KICKOFF_BENCH_INSIDE"
 _E2E = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e")
 LIBFAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+DUE_AT_START = b";10/06/2006|21:00|England|Paraguay|b\r\n"  # at the moment --alert runs on
 
 
 def wakeups(pid):
@@ -106,7 +109,18 @@ def open_calendar():
     subprocess.run(["xdotool", "mousemove", "1279", "799"], check=True)
 
 
-def one_run(build, seconds, settle, calendar, reminders):
+def close_alert():
+    """The alert that opened at start, closed by its CloseMe a few seconds later."""
+    sys.path.insert(0, _E2E)
+    from harness import click, shown, wait_for
+
+    wait_for(lambda: shown("Match Reminder"), what="the alert")
+    time.sleep(3)
+    click((414, 9), title="Match Reminder")
+    wait_for(lambda: not shown("Match Reminder"), what="the alert closed")
+
+
+def one_run(build, seconds, settle, calendar, reminders, alert):
     folder = tempfile.mkdtemp(prefix="kc-bench-")
     processes = {}
     site = None
@@ -116,10 +130,16 @@ def one_run(build, seconds, settle, calendar, reminders):
             from harness import LoopbackSite
             site = LoopbackSite()
         write_store(folder, reminders)
+        if alert:
+            with open(os.path.join(folder, "RemindMe.dsl"), "ab") as store:
+                store.write(DUE_AT_START)
+        moment = "2006-06-01 10:00:00" if calendar else None
         processes["bar"] = start_bar(os.path.join(build, "src", "kickoff-clock"), folder,
-                                     "2006-06-01 10:00:00" if calendar else None)
+                                     "2006-06-10 09:30:00" if alert else moment)
         if calendar:
             open_calendar()
+        if alert:
+            close_alert()
         processes["5 ms timer"] = subprocess.Popen(
             [os.path.join(build, "bench", "idle_timer_reference")],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -161,6 +181,8 @@ def main():
                         help="measure with the calendar and the match day window open")
     parser.add_argument("--reminders", type=int, default=0,
                         help="start with a store of this many reminders, none due")
+    parser.add_argument("--alert", action="store_true",
+                        help="start with a reminder due, its alert closed before measuring")
     args = parser.parse_args()
 
     if os.environ.get(_INSIDE) != "1":
@@ -178,7 +200,7 @@ def main():
     runs = []
     for number in range(1, args.runs + 1):
         result = one_run(os.path.abspath(args.build), args.seconds, args.settle, args.calendar,
-                         args.reminders)
+                         args.reminders, args.alert)
         runs.append(result)
         print(f"run {number}: " + ", ".join(f"{name} {rate:.2f} wake-ups/s {cpu:.3f}% CPU"
                                              for name, (rate, cpu) in result.items()),

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view store = inputText(data, size);
-    const LocalDateTime now{{2006, 6, 9}, 12, 30, 0};
+    const LocalDateTime now{{2006, 6, 9}, 12, 30, 0, 0};
     for (const std::string_view entry : ReminderMatch::reminderEntries(store)) {
         check(store.find(entry) != std::string_view::npos &&
               entry.find("\r\n") == std::string_view::npos);

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config             # the build
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins     # Qt 6 and its X11 platform plugin
+    libxcb1-dev                                  # the bar on every workspace, which Qt does not offer
+    qt6-base-private-dev                         # a window test that adds and removes monitors
     fonts-liberation fontconfig                  # Arial-compatible fonts for the labels
     libgtest-dev libgmock-dev libbenchmark-dev   # tests and benchmarks
     clang libclang-rt-14-dev                     # fuzz targets (libFuzzer, sanitizers)
@@ -16,6 +18,7 @@ packages=(
     dbus at-spi2-core python3-pyatspi            # reading the windows back in end-to-end tests
     desktop-file-utils                           # checking the autostart and menu entries as desktops read them
     trayer                                       # a notification area for the tray icon's end-to-end test
+    openbox x11-utils                            # end-to-end runs under a window manager; xprop reads them
     librsvg2-bin                                 # the icon's bitmap sizes, drawn from its SVG
     dpkg-dev file                                # the Debian package (cpack, dpkg-shlibdeps)
     lintian appstream                            # checking the package and its AppStream data

@@ -34,16 +34,22 @@ void TrayMenu::showhide_Click() {
     if (!bar) {
         return;
     }
-    if (!bar->isMinimized()) {
-        bar->setWindowState(bar->windowState() | Qt::WindowMinimized);
+    // The toggle keeps its own state (the bar "minimised" is the bar hidden
+    // by it): once a window manager has withdrawn the hidden bar, Qt no longer
+    // reports it minimised, and asking the window manager to minimise a
+    // window about to be withdrawn races with showing it again.
+    windowsHidden_ = !windowsHidden_;
+    if (windowsHidden_) {
+        barPlace_ = bar->twipsGeometry();
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (hiddenByShowHide(window->objectName())) {
                 window->hide();
             }
         }
     } else {
-        // Only the bar comes back; an open panel waits to be opened again.
-        bar->setWindowState(bar->windowState() & ~Qt::WindowMinimized);
+        // Only the bar comes back, where it was; an open panel waits to be
+        // opened again.
+        bar->setTwipsGeometry(barPlace_);
         bar->show();
     }
 }

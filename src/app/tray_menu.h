@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/twips.h"
+
 #include <QMenu>
 
 class Program;
@@ -26,4 +28,6 @@ public:
 
 private:
     Program& program_;
+    bool windowsHidden_ = false;
+    TwipsRect barPlace_; // the bar's place and size when it was hidden
 };

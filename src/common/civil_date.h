@@ -19,6 +19,7 @@ struct LocalDateTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int millisecond = 0;
 
     auto operator<=>(const LocalDateTime&) const = default;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 // Window geometry is kept in twips (1440 per inch, 15 per pixel here).
 inline constexpr int twipsPerPixel = 15;
 
@@ -24,3 +26,7 @@ struct SizeStep {
     int height = 0;
     bool done = false;
 };
+
+// The monitor that holds the centre of `window`, or the nearest one when
+// none does (the window's monitor went away). `monitors` is not empty.
+TwipsRect monitorOf(const TwipsRect& window, const std::vector<TwipsRect>& monitors);

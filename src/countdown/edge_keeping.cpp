@@ -12,6 +12,9 @@ EdgeResult keepInsideScreen(const EdgeInput& input) {
     EdgeResult result{input.bar, std::nullopt, 0};
     TwipsRect& bar = result.bar;
     const bool animated = input.animated;
+    const TwipsRect& screen = input.screen;
+    const int right = screen.left + screen.width;
+    const int bottom = screen.top + screen.height;
     const auto panelFollows = [&] {
         if (input.panelOpen) {
             ++result.moveMeCalls;
@@ -19,27 +22,26 @@ EdgeResult keepInsideScreen(const EdgeInput& input) {
     };
 
     // A panel wider than the bar pulls both windows left together.
-    if (input.panelOpen && input.panel.left + input.panel.width > input.screenWidth) {
-        const int left =
-            animated ? input.panel.left - creep : input.screenWidth - input.panel.width;
+    if (input.panelOpen && input.panel.left + input.panel.width > right) {
+        const int left = animated ? input.panel.left - creep : right - input.panel.width;
         result.panelLeft = left;
         bar.left = left;
     }
-    if (bar.left + bar.width > input.screenWidth) {
-        bar.left = animated ? bar.left - creep : input.screenWidth - bar.width;
+    if (bar.left + bar.width > right) {
+        bar.left = animated ? bar.left - creep : right - bar.width;
         panelFollows();
     }
     // Below the bar stays at least one bar height of free screen.
-    if (bar.top >= input.screenHeight - 2 * bar.height) {
-        bar.top = animated ? bar.top - creep : input.screenHeight - 2 * bar.height;
+    if (bar.top >= bottom - 2 * bar.height) {
+        bar.top = animated ? bar.top - creep : bottom - 2 * bar.height;
         panelFollows();
     }
-    if (bar.top <= nearEdge) {
-        bar.top = animated ? bar.top + creep : nearEdge;
+    if (bar.top <= screen.top + nearEdge) {
+        bar.top = animated ? bar.top + creep : screen.top + nearEdge;
         panelFollows();
     }
-    if (bar.left <= nearEdge) {
-        bar.left = animated ? bar.left + creep : nearEdge;
+    if (bar.left <= screen.left + nearEdge) {
+        bar.left = animated ? bar.left + creep : screen.left + nearEdge;
         panelFollows();
     }
     return result;

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-// Keeps the bar and its team panel inside the screen: on every Timer3 tick
+// Keeps the bar and its team panel inside its monitor: on every Timer3 tick
 // five checks run in order, each nudging a window 20 twips back (animation
 // on) or putting it right back at the limit (animation off).
 
@@ -12,8 +12,7 @@ struct EdgeInput {
     TwipsRect bar;
     bool panelOpen = false; // Form2Vis is 1
     TwipsRect panel;
-    int screenWidth = 0;
-    int screenHeight = 0;
+    TwipsRect screen; // the monitor that holds the bar's centre
     bool animated = true;
 };
 

@@ -149,6 +149,7 @@ void Form1::connectHandlers() {
     connect(AutoLoad, &ButtonLabel::clicked, this, &Form1::AutoLoad_Click);
     connect(AutoComplete, &ButtonLabel::clicked, this, &Form1::AutoComplete_Click);
     connect(Image1, &HotArea::pressed, this, &Form1::Image1_MouseDown);
+    connect(Draggable, &HotArea::pressed, this, &Form1::Draggable_MouseDown);
     connect(Draggable, &HotArea::mouseMoved, this, &Form1::Draggable_MouseMove);
     connect(Draggable, &HotArea::released, this, &Form1::Draggable_MouseUp);
 }
@@ -217,7 +218,10 @@ void Form1::Form_Load() {
     }
     // Alone now, no save of ours is under way.
     services.files.removeStaleTemporaries();
-    setTwipsGeometry({screenWidthTwips() - rightMargin, 0, barWidth, barHeight});
+    // First placed on the primary monitor, whichever holds the bar later.
+    const TwipsRect primary = primaryMonitorTwips();
+    setTwipsGeometry(
+        {primary.left + primary.width - rightMargin, primary.top, barWidth, barHeight});
     show();
     services.windowEffects.keepOnTop(*this);
     NextMatch->setCaption("Germany Vs Costa Rica");

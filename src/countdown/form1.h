@@ -64,6 +64,7 @@ public:
     void Image1_MouseDown(Qt::MouseButton button);
     void CloseSettings_Click();
 
+    void Draggable_MouseDown(Qt::MouseButton button);
     void Draggable_MouseMove(Qt::MouseButtons buttons, QPoint at);
     void Draggable_MouseUp();
     void CloseButton_Click();
@@ -151,6 +152,7 @@ private:
     bool unloading_ = false;
     // The search box holds the focus (its got-focus step has run).
     bool searchFocused_ = false;
+    bool gripHeld_ = false; // pressed on the grip, and no drag handed over since
     // Where the grip was held when the bar follows the mouse by itself.
     bool followingMouse_ = false;
     QPoint grabbedAt_;

@@ -68,8 +68,7 @@ EdgeInput Form1::edgeInput(const Form2* panel) const {
     if (panel) {
         input.panel = panel->twipsGeometry();
     }
-    input.screenWidth = screenWidthTwips();
-    input.screenHeight = screenHeightTwips();
+    input.screen = monitorTwips();
     input.animated = animationOn();
     return input;
 }
@@ -118,8 +117,12 @@ void Form1::wakeTimer3() {
     }
 }
 
+void Form1::Draggable_MouseDown(Qt::MouseButton button) {
+    gripHeld_ = button == Qt::LeftButton;
+}
+
 void Form1::Draggable_MouseMove(Qt::MouseButtons buttons, QPoint at) {
-    if (buttons == Qt::LeftButton) {
+    if (buttons == Qt::LeftButton && gripHeld_) {
         if (followingMouse_) {
             // The grip moves with the bar, so the pointer's offset in it is
             // how far the bar still has to go.
@@ -127,7 +130,11 @@ void Form1::Draggable_MouseMove(Qt::MouseButtons buttons, QPoint at) {
             geometry.left += pixelsToTwips(at.x() - grabbedAt_.x());
             geometry.top += pixelsToTwips(at.y() - grabbedAt_.y());
             setTwipsGeometry(geometry);
-        } else if (!program_.services().windowEffects.startSystemMove(*this)) {
+        } else if (program_.services().windowEffects.startSystemMove(*this)) {
+            // The window manager has the button now: its release never
+            // reaches us, and Qt goes on reporting it held.
+            gripHeld_ = false;
+        } else {
             // No window manager to drag for us: follow the mouse ourselves
             // until the button is released.
             followingMouse_ = true;
@@ -139,6 +146,7 @@ void Form1::Draggable_MouseMove(Qt::MouseButtons buttons, QPoint at) {
 
 void Form1::Draggable_MouseUp() {
     followingMouse_ = false;
+    gripHeld_ = false;
 }
 
 void Form1::panelFollowsBar() {
@@ -148,7 +156,7 @@ void Form1::panelFollowsBar() {
     }
     panel->MoveMe();
     const TwipsRect& bar = twipsGeometry();
-    if (PanelMotion::panelGoesAbove(bar.top, screenHeightTwips())) {
+    if (PanelMotion::panelGoesAbove(bar.top, monitorTwips())) {
         TwipsRect above = panel->twipsGeometry();
         above.top = bar.top - above.height;
         panel->setTwipsGeometry(above);

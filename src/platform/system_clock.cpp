@@ -3,11 +3,13 @@
 #include <ctime>
 
 LocalDateTime SystemClock::now() const {
-    const std::time_t seconds = std::time(nullptr);
+    timespec moment{};
+    clock_gettime(CLOCK_REALTIME, &moment);
     std::tm local{};
-    localtime_r(&seconds, &local);
+    localtime_r(&moment.tv_sec, &local);
     return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday},
             local.tm_hour,
             local.tm_min,
-            local.tm_sec};
+            local.tm_sec,
+            static_cast<int>(moment.tv_nsec / 1000000)};
 }

@@ -8,7 +8,8 @@ class WindowEffects {
 public:
     virtual ~WindowEffects() = default;
 
-    // Keeps a shown window above normal windows.
+    // Keeps a shown window above normal windows and, like a clock, on every
+    // workspace (virtual desktop), also when it is shown again.
     virtual void keepOnTop(QWidget& window) = 0;
     // The handle of the window the user works in: one of ours while the
     // program is active, a foreign non-zero one while another program is,

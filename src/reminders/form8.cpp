@@ -43,7 +43,9 @@ Form8::Form8(Program& program) : program_(program) {
     DateAndTime = makeLine(this, "DateAndTime", "10/11/1988 10:00", 210, 675);
     Countdown = makeLine(this, "Countdown", "Playing 20 minutes...", 210, 1140);
     CloseMe = makeCloseButton(this, 6090, 15, &Form8::CloseMe_Click);
-    CountTimer.setInterval(1000);
+    // Restarted at every tick for the next turn of a second.
+    CountTimer.setSingleShot(true);
+    CountTimer.setTimerType(Qt::PreciseTimer);
     connect(&CountTimer, &QTimer::timeout, this, &Form8::CountTimer_Timer);
 }
 
@@ -57,7 +59,7 @@ void Form8::Form_Load() {
     if (ReminderStore* store = program_.loadedReminderStore()) {
         store->StopChecking();
     }
-    CountTimer.start();
+    startCountTimer();
     CloseMe->setPixmap(picture("Close"));
 }
 
@@ -83,6 +85,10 @@ void Form8::Setup() {
     kickOff_ = Countdown->caption().toStdString();
 }
 
+void Form8::startCountTimer() {
+    CountTimer.start(ReminderMatch::nextCountdownTick(program_.services().clock.now()));
+}
+
 void Form8::CountTimer_Timer() {
     const auto text = ReminderMatch::countdownText(kickOff_, program_.services().clock.now());
     if (!text) {
@@ -92,9 +98,18 @@ void Form8::CountTimer_Timer() {
     Countdown->setCaption(QString::fromStdString(text->caption));
     if (text->started) {
         CountTimer.stop();
+    } else {
+        startCountTimer();
     }
 }
 
 void Form8::CloseMe_Click() {
     close();
+}
+
+void Form8::closeEvent(QCloseEvent* event) {
+    // Closed, the alert stays created (so the reminder check stays off) but
+    // counts no more.
+    CountTimer.stop();
+    TwipsWindow::closeEvent(event);
 }

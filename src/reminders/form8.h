@@ -35,6 +35,9 @@ public:
     void CountTimer_Timer();
     void CloseMe_Click();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     CaptionLabel* Teams;
     CaptionLabel* DateAndTime;
@@ -42,6 +45,9 @@ private:
     HotArea* CloseMe;
 
     QTimer CountTimer;
+
+    // Ticks at the next turn of a second of the clock.
+    void startCountTimer();
 
     Program& program_;
     std::string kickOff_; // hours and minutes, as the reminder line has them

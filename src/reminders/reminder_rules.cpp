@@ -125,6 +125,12 @@ std::optional<CountdownText> countdownText(std::string_view kickOff, const Local
     return CountdownText{"Match has started at " + std::string(kickOff), true};
 }
 
+int nextCountdownTick(const LocalDateTime& now) {
+    // A little past the turn, so that the clock read at the tick has turned.
+    constexpr int pastTheTurn = 5;
+    return 1000 - now.millisecond + pastTheTurn;
+}
+
 int nextCheckDelay(const LocalDateTime& now) {
     // Whole seconds to the next hour; the real time left is up to one less.
     const int toNextHour = 3600 - (secondsOfDay(now) % 3600);

@@ -42,6 +42,10 @@ struct CountdownText {
 };
 std::optional<CountdownText> countdownText(std::string_view kickOff, const LocalDateTime& now);
 
+// Milliseconds from `now` to just after the next turn of a second, when the
+// countdown ticks, so that each of its numbers shows for one second.
+int nextCountdownTick(const LocalDateTime& now);
+
 // The check runs this long after the store was loaded or has grown.
 constexpr int checkInterval = 600;
 

@@ -4,6 +4,7 @@
 #include "calendar/calendar_page.h"
 #include "calendar/open_calender_ui.h"
 #include "platform/clock.h"
+#include "platform/window_effects.h"
 #include "reminders/reminder_store_ui.h"
 #include "schedule/fixture_lookup.h"
 #include "schedule/roster.h"
@@ -149,21 +150,19 @@ void Form2::Form_Load() {
     panel.left = bar.twipsGeometry().left;
     panel.top = bar.twipsGeometry().top;
     setTwipsGeometry(panel);
-    // Shown on top at the screen's top edge; MoveMe puts it by the bar next.
-    panel.top = 0;
-    setTwipsGeometry(panel);
-    show();
-    raise();
-
     normaliseTitle();
     MoveMe();
     resizeTwips(PanelMotion::seedSize, PanelMotion::seedSize);
     const int barTop = bar.twipsGeometry().top;
-    if (PanelMotion::panelGoesAbove(barTop, bar.screenHeightTwips())) {
+    if (PanelMotion::panelGoesAbove(barTop, bar.monitorTwips())) {
         panel = twipsGeometry();
         panel.top = barTop - panel.height;
         setTwipsGeometry(panel);
     }
+    // Shown once in its place: a window manager places a window as it maps
+    // it, and may undo a move that follows at once.
+    show();
+    program_.services().windowEffects.keepOnTop(*this);
 
     ParseMatchs.start();
     OpenTimer.start();
@@ -178,7 +177,7 @@ void Form2::MoveMe() {
     const TwipsRect& barGeometry = bar.twipsGeometry();
     TwipsRect panel = twipsGeometry();
     panel.left = barGeometry.left;
-    panel.top = PanelMotion::panelGoesAbove(barGeometry.top, bar.screenHeightTwips())
+    panel.top = PanelMotion::panelGoesAbove(barGeometry.top, bar.monitorTwips())
                     ? barGeometry.top - panel.height
                     : barGeometry.top + barGeometry.height;
     setTwipsGeometry(panel);

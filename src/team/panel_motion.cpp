@@ -41,9 +41,9 @@ WidthStep narrowStep(int width, bool animated) {
     return {narrowWidth, 0, -1, true};
 }
 
-bool panelGoesAbove(int barTop, int screenHeight) {
-    const double height = screenHeight;
-    return height - height / 3 < barTop;
+bool panelGoesAbove(int barTop, const TwipsRect& screen) {
+    const double height = screen.height;
+    return height - height / 3 < barTop - screen.top;
 }
 
 } // namespace PanelMotion

@@ -33,8 +33,8 @@ inline bool arrowWidens(int width) {
     return width == narrowWidth;
 }
 
-// True when the bar lies in the lowest third of the screen, where the panel
+// True when the bar lies in the lowest third of its monitor, where the panel
 // goes above it instead of below.
-bool panelGoesAbove(int barTop, int screenHeight);
+bool panelGoesAbove(int barTop, const TwipsRect& screen);
 
 } // namespace PanelMotion

@@ -50,6 +50,24 @@ int TwipsWindow::screenHeightTwips() const {
     return pixelsToTwips(screenOf(this)->geometry().height());
 }
 
+static TwipsRect twipsOf(const QScreen* screen) {
+    const QRect area = screen->geometry();
+    return {pixelsToTwips(area.x()), pixelsToTwips(area.y()), pixelsToTwips(area.width()),
+            pixelsToTwips(area.height())};
+}
+
+TwipsRect TwipsWindow::monitorTwips() const {
+    std::vector<TwipsRect> monitors;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        monitors.push_back(twipsOf(screen));
+    }
+    return monitors.empty() ? primaryMonitorTwips() : monitorOf(geometry_, monitors);
+}
+
+TwipsRect TwipsWindow::primaryMonitorTwips() {
+    return twipsOf(QGuiApplication::primaryScreen());
+}
+
 void TwipsWindow::moveEvent(QMoveEvent* event) {
     // Only a move the program did not make itself changes the twips.
     const QPoint at = event->pos();

@@ -23,6 +23,10 @@ public:
     // The screen this window is on, in twips.
     int screenWidthTwips() const;
     int screenHeightTwips() const;
+    // The monitor that holds this window's centre (the nearest one when none
+    // does), and the primary monitor, on the whole desktop in twips.
+    TwipsRect monitorTwips() const;
+    static TwipsRect primaryMonitorTwips();
 
 protected:
     // The window's background picture, by its resource name, drawn at the

@@ -30,8 +30,7 @@ EdgeInput barAt(int left, int top, int height, bool animated) {
     return {{left, top, 2790, height},
             true,
             {left, top + height, 2610, 1440},
-            screenWidth,
-            11520,
+            {0, 0, screenWidth, 11520},
             animated};
 }
 
@@ -62,6 +61,14 @@ TEST(EdgeKeeping, EachEdgeNudgesTheBarBackOrPutsItAtTheLimit) {
         EXPECT_FALSE(result.panelLeft);
         EXPECT_EQ(result.changesAnything(input), moveMe > 0);
     }
+    // A second monitor right of and below the first keeps the bar by its own edges.
+    EdgeInput second = barAt(screenWidth + 100, 3000, 450, false);
+    second.screen =
+        monitorOf(second.bar, {{0, 0, screenWidth, 11520}, {screenWidth, 3000, 9000, 9000}});
+    EXPECT_EQ(keepInsideScreen(second).bar, (TwipsRect{screenWidth + 100, 3001, 2790, 450}));
+    // Centred on no monitor (its own went away), the bar goes to the nearest one.
+    EXPECT_EQ(monitorOf({-9000, 20000, 2790, 450}, {{0, 0, 10, 10}, {-100, 19000, 10, 10}}),
+              (TwipsRect{-100, 19000, 10, 10}));
 }
 
 TEST(EdgeKeeping, APanelPastTheRightEdgePullsTheBarAlong) {

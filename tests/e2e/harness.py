@@ -15,12 +15,13 @@ SITE_SCHEDULE = (HERE / "../../site/GroupMatchs.xml").read_bytes()  # as the sit
 SITE_URL = os.environ.get("KC_SITE_URL", "http://127.0.0.1:8006")
 MIRROR_URL = os.environ.get("KC_MIRROR_URL", "http://127.0.0.1:8016")
 PRIVATE_MOUNTS = os.environ.get("KICKOFF_E2E_PRIVATE") == "1"  # made now, they vanish with us
+WINDOW_MANAGER = os.environ.get("KC_E2E_WINDOW_MANAGER")  # run on the desktop, if one is named
 EXPAND, SEARCH_BOX, CLOSE, FACE = (155, 15), (74, 15), (173, 14), (60, 8)  # on the bar
 ANIMATED, AUTO_LOAD, AUTO_COMPLETE = (220, 8), (300, 8), (240, 23)
 GERMANY = b";09/06/2006|18:00|Costa rica|Germany|a\r\n"  # the reminder of its next match
 
 
-def main(test):  # runs test(binary) on a virtual desktop; exits 0 if it passes
+def main(test):  # runs test(binary) on a virtual desktop, managed if asked; exits 0 if it passes
     if os.environ.get("KICKOFF_E2E_STAGE") != "in":
         # Xvfb picks a free display; never resetting, it takes one program after another.
         display = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24",
@@ -40,7 +41,14 @@ def main(test):  # runs test(binary) on a virtual desktop; exits 0 if it passes
     ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
            "org.a11y.Bus.GetAddress"]  # up before the program
     wait_for(lambda: not subprocess.run(ask, capture_output=True).returncode, 30, "a11y bus")
-    test(os.path.abspath(sys.argv[1]))  # raising, it exits 1
+    manager = WINDOW_MANAGER and subprocess.Popen([WINDOW_MANAGER], stderr=subprocess.DEVNULL)
+    try:  # a window manager's check window announces it is up
+        wait_for(lambda: not manager or "window id" in xprop("-root", "_NET_SUPPORTING_WM_CHECK"),
+                 what=WINDOW_MANAGER)
+        test(os.path.abspath(sys.argv[1]))  # raising, it exits 1
+    finally:
+        if manager:
+            manager.terminate()
 
 
 def wait_for(condition, timeout=15.0, what="condition"):  # its first true value
@@ -185,6 +193,10 @@ def geometry(title="Countdown"):  # x, y, width, height of the X window
 def shown(title):  # the X windows on show with this caption
     return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
                           capture_output=True).stdout.split()
+
+
+def xprop(*args):
+    return subprocess.run(["xprop", *args], capture_output=True, text=True).stdout
 
 
 def xdotool(*args):

@@ -30,7 +30,7 @@ class FakeClock final : public Clock {
 public:
     LocalDateTime now() const override { return time; }
     void set(const LocalDateTime& now) { time = now; }
-    LocalDateTime time{{2006, 6, 1}, 12, 0, 0};
+    LocalDateTime time{{2006, 6, 1}, 12, 0, 0, 0};
 };
 
 // An in-memory program folder at /app.

@@ -6,8 +6,8 @@ using namespace ReminderMatch;
 using namespace std::string_literals;
 
 namespace {
-LocalDateTime at(int hour, int minute, int second = 0, int day = 9) {
-    return {{2006, 6, day}, hour, minute, second};
+LocalDateTime at(int hour, int minute, int second = 0, int day = 9, int millisecond = 0) {
+    return {{2006, 6, day}, hour, minute, second, millisecond};
 }
 } // namespace
 
@@ -48,5 +48,9 @@ TEST(ReminderRules, TheCountdownAndTheChecksSleep) {
     for (auto [now, delay] :
          {std::pair{at(10, 0), 60000}, {at(10, 59, 58), 1000}, {at(23, 59, 59), 600}}) {
         EXPECT_EQ(nextCheckDelay(now), delay) << now.minute << ":" << now.second;
+    }
+    // The countdown ticks just after each turn of a second, however late the last tick.
+    for (auto [millisecond, delay] : {std::pair{0, 1005}, {400, 605}, {999, 6}}) {
+        EXPECT_EQ(nextCountdownTick(at(9, 30, 0, 9, millisecond)), delay) << millisecond;
     }
 }

@@ -61,10 +61,12 @@ TEST(PanelMotion, TheArrowSlidesTheWidthAndTheCornerImagesAlong) {
         }
         EXPECT_EQ((std::vector{ticks, s.width, left}), want) << from;
     }
-    // The lowest third, taken in fractions: 10000 - 3333.3 lies below 6667.
+    // The lowest third of the bar's monitor, taken in fractions: 10000 - 3333.3
+    // lies below 6667.
+    const TwipsRect screen{0, 0, 1, 9000}, lower{0, 1000, 1, 10000};
     EXPECT_EQ((std::vector{arrowWidens(narrowWidth), arrowWidens(narrowWidth + 20),
-                           panelGoesAbove(6000, 9000), panelGoesAbove(6001, 9000),
-                           panelGoesAbove(6666, 10000), panelGoesAbove(6667, 10000)}),
+                           panelGoesAbove(6000, screen), panelGoesAbove(6001, screen),
+                           panelGoesAbove(7666, lower), panelGoesAbove(7667, lower)}),
               (std::vector{true, false, false, true, false, true}));
 }
 
