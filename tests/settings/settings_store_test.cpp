@@ -24,6 +24,7 @@ TEST_F(SettingsAtLoadAndClose, CloseSetsAutostartAndWritesWhatWasLoaded) {
 // over; once there is a reminder to save, it is moved aside to a free name
 // and the new store is written. A missing store is written empty.
 TEST(ReminderStore, IsWrittenAtTheEndOnlyWhenItWasReadOrMissing) {
+    const std::string reminder = ";10/06/2006|21:00|England|Paraguay|b\r\n";
     for (auto [unreadable, added] : {std::pair{false, false}, {true, false}, {true, true}}) {
         TestProgram test;
         test.files.contents["/app/desktop.ini"] = "";
@@ -32,16 +33,12 @@ TEST(ReminderStore, IsWrittenAtTheEndOnlyWhenItWasReadOrMissing) {
             test.files.unreadable.insert("/app/RemindMe.dsl");
         }
         test.program.start();
-        std::string panelText = "10/06/2006\r\n21:00|England|Paraguay (group b)";
-        if (added) {
-            test.program.reminderStore().AddReminder(panelText);
-        }
-        test.program.loadedForm3()->Form_Unload(); // as the tray menu's Exit
+        std::string panelText = added ? "10/06/2006\r\n21:00|England|Paraguay (group b)" : "";
+        test.program.reminderStore().AddReminder(panelText); // an empty text adds nothing
+        test.program.loadedForm3()->Form_Unload();           // as the tray menu's Exit
         const auto stored = test.files.contents.find("/app/RemindMe.dsl");
-        EXPECT_EQ(stored == test.files.contents.end() ? "none" : stored->second,
-                  added        ? ";10/06/2006|21:00|England|Paraguay|b\r\n"
-                  : unreadable ? "none"
-                               : "");
+        const std::string want = added ? reminder : unreadable ? "none" : "";
+        EXPECT_EQ(stored == test.files.contents.end() ? "none" : stored->second, want);
         EXPECT_EQ(test.files.unreadable.count("/app/RemindMe.dsl.unreadable.2"), added ? 1 : 0);
     }
 }
