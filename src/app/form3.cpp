@@ -19,6 +19,7 @@
 #include "update/schedule_fetch.h"
 #include "update/update_marker.h"
 #include "update/update_texts.h"
+#include "widgets/elements.h"
 #include "widgets/picture.h"
 
 #include <QCoreApplication>
@@ -41,6 +42,7 @@ Form3::Form3(Program& program)
     setObjectName("Form3");
     setWindowTitle("Kickoff Clock");
     setWindowIcon(iconPicture("KickoffClock"));
+    nameTimer(CheckMatchs, this, "CheckMatchs");
     DownloaderTimer.setInterval(600);
     connect(&DownloaderTimer, &QTimer::timeout, this, &Form3::DownloaderTimer_Timer);
 }

@@ -44,6 +44,7 @@ Form8::Form8(Program& program) : program_(program) {
     Countdown = makeLine(this, "Countdown", "Playing 20 minutes...", 210, 1140);
     CloseMe = makeCloseButton(this, 6090, 15, &Form8::CloseMe_Click);
     // Restarted at every tick for the next turn of a second.
+    nameTimer(CountTimer, this, "CountTimer");
     CountTimer.setSingleShot(true);
     CountTimer.setTimerType(Qt::PreciseTimer);
     connect(&CountTimer, &QTimer::timeout, this, &Form8::CountTimer_Timer);

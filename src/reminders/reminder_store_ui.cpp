@@ -15,13 +15,8 @@ ReminderStore::ReminderStore(Program& program, std::string& reminders, QTimer& c
     // idle program wakes for it about once a minute rather than every 600 ms.
     checkMatchs_.setSingleShot(true);
     checkMatchs_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&checkMatchs_, &QTimer::timeout, &checkMatchs_, [this] {
-        CheckMatchs();
-        // The first alert ends the check for the rest of the run.
-        if (!program_.loadedForm8()) {
-            checkMatchs_.start(ReminderMatch::nextCheckDelay(program_.services().clock.now()));
-        }
-    });
+    QObject::connect(&checkMatchs_, &QTimer::timeout, &checkMatchs_,
+                     [this] { CheckMatchs_Timer(); });
     checkMatchs_.start(ReminderMatch::checkInterval);
 }
 
@@ -30,7 +25,7 @@ void ReminderStore::LoadReminders() {
     reminders_ = std::move(store.text);
     writable_ = store.writable;
     unreadable_ = !store.writable;
-    checkSoon();
+    RemindersChanged();
 }
 
 void ReminderStore::AddReminder(std::string& text) {
@@ -44,7 +39,7 @@ void ReminderStore::AddReminder(std::string& text) {
         return;
     }
     reminders_ += *key + "\r\n";
-    checkSoon();
+    RemindersChanged();
 }
 
 void ReminderStore::CheckMatchs() {
@@ -53,6 +48,20 @@ void ReminderStore::CheckMatchs() {
         if (const auto alert = ReminderMatch::dueReminder(entry, now)) {
             program_.form8().showReminder(*alert);
         }
+    }
+}
+
+void ReminderStore::CheckMatchs_Timer() {
+    CheckMatchs();
+    // The first alert ends the check for the rest of the run.
+    if (!program_.loadedForm8()) {
+        checkMatchs_.start(ReminderMatch::nextCheckDelay(program_.services().clock.now()));
+    }
+}
+
+void ReminderStore::RemindersChanged() {
+    if (!program_.loadedForm8()) {
+        checkMatchs_.start(ReminderMatch::checkInterval);
     }
 }
 
@@ -67,11 +76,5 @@ void ReminderStore::SaveReminders() {
     }
     if (writable_) {
         ReminderMatch::writeStore(program_.services().files, reminders_);
-    }
-}
-
-void ReminderStore::checkSoon() {
-    if (!program_.loadedForm8()) {
-        checkMatchs_.start(ReminderMatch::checkInterval);
     }
 }

@@ -22,6 +22,11 @@ public:
     // One pass of the check: every due reminder is put into the alert window
     // in turn, so the last one in the store stays shown.
     void CheckMatchs();
+    // The check's tick: a pass, then the next check, unless an alert came.
+    void CheckMatchs_Timer();
+    // The store was loaded or has grown: it is checked again shortly, unless
+    // an alert came.
+    void RemindersChanged();
     // The alert (or download) window is there: no check runs again this run.
     void StopChecking();
     // Writes RemindMe.dsl, but only when it was read in this run or was
@@ -32,8 +37,6 @@ public:
     const std::string& text() const { return reminders_; }
 
 private:
-    void checkSoon();
-
     Program& program_;
     std::string& reminders_;
     QTimer& checkMatchs_;

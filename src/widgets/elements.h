@@ -44,13 +44,17 @@ HotArea* makeCloseButton(Window* window, int left, int top, void (Window::*onClo
     return button;
 }
 
-// A window's timer, named as the window knows it and ticking on time; each
-// tick runs `tick`.
+// A window's timer, named as the window knows it (tests find it by name).
+inline void nameTimer(QTimer& timer, QObject* window, const char* name) {
+    timer.setParent(window);
+    timer.setObjectName(name);
+}
+
+// A window's timer, named and ticking on time; each tick runs `tick`.
 template <typename Window>
 void makeTimer(QTimer& timer, Window* window, const char* name, int interval,
                void (Window::*tick)()) {
-    timer.setParent(window);
-    timer.setObjectName(name);
+    nameTimer(timer, window, name);
     timer.setInterval(interval);
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, window, tick);
