@@ -24,9 +24,8 @@ protected:
 
     // Ticks a timer's handler until the timer stops; the number of ticks.
     int tick(const char* name, void (Form1::*handler)()) {
-        const QTimer& running = timer(test.program.form1(), name);
         int ticks = 0;
-        for (; running.isActive() && ticks < 1000; ++ticks) {
+        for (; timer(test.program.form1(), name).isActive() && ticks < 1000; ++ticks) {
             (test.program.form1().*handler)();
         }
         return ticks;
