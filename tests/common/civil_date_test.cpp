@@ -1,5 +1,6 @@
 #include "common/civil_date.h"
 #include "common/program_path.h"
+#include "common/twips.h"
 
 #include <gtest/gtest.h>
 
@@ -26,4 +27,11 @@ TEST(CivilDate, ReadsDatesAndTimesRefusingAnythingElseAndCountsDays) {
 TEST(ProgramPath, AddsOneSeparator) {
     EXPECT_EQ(programFilePath("/app", "settings.dsl"), "/app/settings.dsl");
     EXPECT_EQ(programFilePath("/", "settings.dsl"), "/settings.dsl");
+}
+
+// Half a pixel and more rounds away from zero, on either side of it.
+TEST(Twips, ToPixelsRoundsHalfAPixelAwayFromZero) {
+    for (auto [twips, pixels] : {std::pair{7, 0}, {8, 1}, {-7, 0}, {-8, -1}}) {
+        EXPECT_EQ(twipsToPixels(twips), pixels) << twips;
+    }
 }
