@@ -5,9 +5,12 @@
 #include "build_config.h"
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
+#include "reminders/form8.h"
 #include "schedule/schedule_samples.h"
 #include "update/form6.h"
+#include "widgets/caption_label.h"
 
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -105,6 +108,36 @@ TEST(TrayIcon, ItsClicksAndItsMenu) {
     EXPECT_TRUE(!test.trayIcon.shown && test.program.ended());
     EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], reminders);
     EXPECT_FALSE(test.files.exists("/app/settings.dsl"));
+}
+
+// The about window plays the program's own movie when the site sends none.
+TEST(AboutWindow, PlaysItsOwnMovieWithoutTheSites) {
+    TestProgram test;
+    QFile own(":/about");
+    ASSERT_TRUE(own.open(QIODevice::ReadOnly));
+    EXPECT_EQ(test.program.form7().ShockwaveFlash1->movie(), own.readAll());
+}
+
+// Due reminders open one alert, showing the last of them, and end the check
+// for the run: neither its own tick nor a new reminder starts it again.
+TEST(ReminderCheck, OneAlertARunShowingTheLastDueReminder) {
+    TestProgram test;
+    test.clock.set({{2006, 6, 9}, 9, 30, 0});
+    test.program.start();
+    Form3& controller = *test.program.loadedForm3();
+    for (void (Form3::*handler)() : {&Form3::CheckMatchs_Timer, &Form3::RemindersChanged}) {
+        controller.CheckMatchs.stop();
+        (controller.*handler)();
+        EXPECT_TRUE(controller.CheckMatchs.isActive()) << "nothing due: the check goes on";
+    }
+    controller.Reminders = ";09/06/2006|18:00|Germany|Costa rica|a\r\n"
+                           ";09/06/2006|21:00|Poland|Ecuador|a\r\n";
+    controller.CheckMatchs_Timer();
+    ASSERT_NE(test.program.loadedForm8(), nullptr);
+    EXPECT_EQ(test.program.loadedForm8()->Teams->caption(), "Poland vs Ecuador");
+    EXPECT_FALSE(controller.CheckMatchs.isActive());
+    controller.RemindersChanged();
+    EXPECT_FALSE(controller.CheckMatchs.isActive());
 }
 
 TEST(ConversionWindow, EveryClickAppendsTheWholeListing) {

@@ -2,6 +2,7 @@
 #include "calendar/form4.h"
 #include "calendar/form5.h"
 #include "calendar/open_calender.h"
+#include "countdown/form1.h"
 #include "fakes/test_program.h"
 #include "schedule/schedule_samples.h"
 #include "widgets/button_label.h"
@@ -45,6 +46,14 @@ TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     QTest::mouseMove(calendar().Day(9));
     QTest::mouseMove(calendar().Day(31)); // June's grey 31st names nothing
     EXPECT_EQ(calendar().MatchDay->caption(), "Friday 9th. June ");
+    EXPECT_EQ(calendar().Day(31)->frameStyle(), QFrame::Panel | QFrame::Sunken) << "grey";
+    // Without animation the close button takes the window away on the first tick.
+    test.program.form1().Animated->setCaption("Animated? No");
+    click(calendar().Day(9));
+    click(matchDay()->CloseMe);
+    ASSERT_TRUE(matchDay()->CloseTimer.isActive());
+    matchDay()->CloseTimer_Timer();
+    EXPECT_EQ(matchDay(), nullptr);
 }
 
 TEST_F(CalendarTest, ButtonsMoveThePagesAndCloseMeUnloads) {

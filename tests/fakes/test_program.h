@@ -18,6 +18,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -97,14 +98,16 @@ private:
     }
 };
 
-// Answers Ok, or No to a question; counts the boxes.
+// Answers Ok, or No to a question; counts the boxes and keeps the last.
 class FakeMessageBox final : public MessageBox {
 public:
-    Answer show(const std::string&, const std::string&, Buttons buttons) override {
+    Answer show(const std::string& text, const std::string& title, Buttons buttons) override {
         ++shown;
+        last = {text, title, buttons};
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
     int shown = 0;
+    std::tuple<std::string, std::string, Buttons> last;
 };
 
 // Handles are the windows' own ids; the test says which one is in front.

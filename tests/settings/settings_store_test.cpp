@@ -2,35 +2,37 @@
 #include "countdown/bar_fixture.h"
 #include "widgets/button_label.h"
 
-using SettingsAtLoadAndClose = BarTest;
-
-TEST_F(SettingsAtLoadAndClose, CloseSetsAutostartAndWritesWhatWasLoaded) {
-    test.files.contents["/app/settings.dsl"] = "[AutoLoad No]\r\n[Animated No]";
-    test.files.contents["/app/RemindMe.dsl"] = ";10/06/2006|21:00|England|Paraguay|b\r\n";
-    test.program.start();
-    Form1& bar = *test.program.loadedForm1();
-    QTest::mouseClick(bar.AutoLoad, Qt::LeftButton);
-    bar.CloseButton_Click();
-    EXPECT_EQ(test.files.contents["/app/settings.dsl"],
-              "[AutoLoad Yes]\r\n[Animated No]\r\n[AutoComplete Yes]");
-    EXPECT_EQ(test.autoStart.calls, std::vector<std::string>{"set"});
-    EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], ";10/06/2006|21:00|England|Paraguay|b\r\n");
-    EXPECT_TRUE(test.program.ended());
-}
-
-// What the user had is never lost: a store that cannot be read is not written
-// over at the end; a missing one is, as an empty store.
-TEST(ReminderStore, IsWrittenAtTheEndOnlyWhenItWasReadOrMissing) {
-    for (const bool unreadable : {false, true}) {
+// The close saves the flipped toggle and sets or clears the autostart entry
+// to match. What the user had is never lost: a reminder store that was read
+// or missing is written as it is now; one that cannot be read is not written over.
+TEST(SettingsAtLoadAndClose, CloseSavesTheTogglesTheAutostartAndTheReminders) {
+    const std::string stored = ";10/06/2006|21:00|England|Paraguay|b\r\n";
+    const std::string added = ";09/06/2006|18:00|Costa rica|Germany|a\r\n";
+    const struct {
+        bool autoLoad;
+        char store; // read, missing or unreadable
+        std::string written;
+    } cases[] = {{false, 'r', stored + added}, {true, 'm', added}, {false, 'u', "none"}};
+    for (const auto& c : cases) {
         TestProgram test;
-        test.files.contents["/app/desktop.ini"] = "";
-        if (unreadable) {
+        test.files.contents["/app/settings.dsl"] =
+            std::string(c.autoLoad ? "" : "[AutoLoad No]") + "[Animated No]";
+        if (c.store == 'r') {
+            test.files.contents["/app/RemindMe.dsl"] = stored;
+        } else if (c.store == 'u') {
             test.files.unreadable.insert("/app/RemindMe.dsl");
         }
         test.program.start();
-        test.program.loadedForm3()->Form_Unload(); // as the tray menu's Exit
-        const auto stored = test.files.contents.find("/app/RemindMe.dsl");
-        EXPECT_EQ(stored == test.files.contents.end() ? "none" : stored->second,
-                  unreadable ? "none" : "");
+        Form1& bar = *test.program.loadedForm1();
+        QTest::mouseClick(bar.AutoLoad, Qt::LeftButton);
+        test.program.loadedForm3()->Reminders += added;
+        bar.CloseButton_Click();
+        EXPECT_EQ(test.files.contents["/app/settings.dsl"],
+                  std::string("[AutoLoad ") + (c.autoLoad ? "No" : "Yes") +
+                      "]\r\n[Animated No]\r\n[AutoComplete Yes]");
+        EXPECT_EQ(test.autoStart.calls, std::vector<std::string>{c.autoLoad ? "clear" : "set"});
+        const auto found = test.files.contents.find("/app/RemindMe.dsl");
+        EXPECT_EQ(found == test.files.contents.end() ? "none" : found->second, c.written);
+        EXPECT_TRUE(test.program.ended());
     }
 }
