@@ -68,8 +68,8 @@ def main():
     run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug"],
         stdout=subprocess.DEVNULL)
     tool = os.path.abspath(args.tool)
-    lines = [score(tool, tree, build, "kc_logic", args.rules, args.seed, work),
-             score(tool, tree, build, "kc_ui", args.windows, args.seed, work)]
+    lines = [score(tool, tree, build, "kc_ui", args.windows, args.seed, work),
+             score(tool, tree, build, "kc_logic", args.rules, args.seed, work)]
     print("\n".join(lines))
 
 
