@@ -36,7 +36,7 @@ TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
         std::map<std::string, std::string> answers;
         std::vector<std::string> requested;
         std::string read;
-        int offers;
+        std::size_t offers;
     } cases[] = {
         {{{schedule, ours}}, {schedule}, ours, 0},
         {{{schedule, notFound}, {mirror, ours}}, {schedule, mirror}, ours, 0},
@@ -52,7 +52,7 @@ TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
         EXPECT_EQ(test.http.requested, c.requested);
         EXPECT_EQ(test.program.loadedForm3()->RichTextBox1, c.read);
         EXPECT_EQ(test.program.groupTables().slot('A', 1).DATE.empty(), c.read.empty());
-        EXPECT_EQ(test.messageBox.shown, c.offers);
+        EXPECT_EQ(test.messageBox.shown.size(), c.offers);
         EXPECT_TRUE(test.program.loadedForm1()->isVisible() && test.trayIcon.shown);
     }
 }

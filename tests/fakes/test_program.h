@@ -98,16 +98,15 @@ private:
     }
 };
 
-// Answers Ok, or No to a question; counts the boxes and keeps the last.
+// Answers Ok, or No to a question; records each box: text, title, buttons.
 class FakeMessageBox final : public MessageBox {
 public:
     Answer show(const std::string& text, const std::string& title, Buttons buttons) override {
-        ++shown;
-        last = {text, title, buttons};
+        shown.emplace_back(text, title, buttons);
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
-    int shown = 0;
-    std::tuple<std::string, std::string, Buttons> last;
+    using Box = std::tuple<std::string, std::string, Buttons>;
+    std::vector<Box> shown;
 };
 
 // Handles are the windows' own ids; the test says which one is in front.

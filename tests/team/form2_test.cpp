@@ -99,10 +99,9 @@ TEST_F(PanelTest, TheButtonsHandTheMatchOn) {
     EXPECT_FALSE(panel.MatchReminderOver->isVisible());
     QTest::mouseClick(panel.MatchReminder, Qt::LeftButton); // the same match again
     EXPECT_EQ(test.program.form3().Reminders, ";09/06/2006|18:00|Costa rica|Germany|a\r\n");
-    EXPECT_EQ(test.messageBox.shown, 1);
-    EXPECT_EQ(test.messageBox.last,
-              std::tuple("You already have a match alert setup for this match.", "Kickoff Timer",
-                         MessageBox::Buttons::Ok));
+    EXPECT_EQ(test.messageBox.shown, (std::vector<FakeMessageBox::Box>{
+                                         {"You already have a match alert setup for this match.",
+                                          "Kickoff Timer", MessageBox::Buttons::Ok}}));
     QTest::mouseClick(panel.GroupCalender, Qt::LeftButton);
     ASSERT_NE(test.program.loadedForm4(), nullptr);
     EXPECT_EQ(test.program.loadedForm4()->windowTitle(), "June - Group A Calender");
