@@ -67,6 +67,7 @@ TEST(FolderChores, AScriptRunsOnceAndTheFolderGetsItsIcon) {
               (std::vector<std::string>{"/app/setup.bat", site + "/Fixes.html"}));
     EXPECT_FALSE(test.files.exists("/app/setup.bat"));
     EXPECT_NE(test.files.contents["/app/desktop.ini"].find("kickoff-clock.exe"), std::string::npos);
+    EXPECT_EQ(test.files.hidden, std::vector<std::string>{"/app/desktop.ini"});
     TestProgram again;
     again.files.contents["/app/DESKTOP.INI"] = "mine";
     again.program.start();
@@ -110,12 +111,16 @@ TEST(TrayIcon, ItsClicksAndItsMenu) {
     EXPECT_FALSE(test.files.exists("/app/settings.dsl"));
 }
 
-// The about window plays the program's own movie when the site sends none.
+// The about window, centred, plays the program's own movie when the site sends none.
 TEST(AboutWindow, PlaysItsOwnMovieWithoutTheSites) {
     TestProgram test;
     QFile own(":/about");
     ASSERT_TRUE(own.open(QIODevice::ReadOnly));
-    EXPECT_EQ(test.program.form7().ShockwaveFlash1->movie(), own.readAll());
+    Form7& about = test.program.form7();
+    EXPECT_EQ(about.ShockwaveFlash1->movie(), own.readAll());
+    EXPECT_EQ(about.twipsGeometry(),
+              (TwipsRect{(about.screenWidthTwips() - 5580) / 2,
+                         (about.screenHeightTwips() - 3600) / 2, 5580, 3600}));
 }
 
 // Due reminders open one alert, showing the last of them, and end the check
@@ -140,11 +145,15 @@ TEST(ReminderCheck, OneAlertARunShowingTheLastDueReminder) {
     EXPECT_FALSE(controller.CheckMatchs.isActive());
 }
 
+// A click appends the whole listing at the end, wherever the cursor is.
 TEST(ConversionWindow, EveryClickAppendsTheWholeListing) {
     TestProgram test;
     Form6& tool = test.program.form6();
     tool.Command1->click();
+    const QString listing = tool.RichTextBox2->toPlainText();
+    EXPECT_EQ(listing.count('\n'), 42); // six matches of seven lines
+    tool.RichTextBox2->moveCursor(QTextCursor::Start);
+    tool.RichTextBox2->moveCursor(QTextCursor::NextBlock);
     tool.Command1->click();
-    // Six matches of seven lines, twice.
-    EXPECT_EQ(tool.RichTextBox2->toPlainText().count('\n'), 84);
+    EXPECT_EQ(tool.RichTextBox2->toPlainText(), listing + listing);
 }

@@ -35,6 +35,9 @@ struct CalendarTest : ::testing::Test {
 
 TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     EXPECT_TRUE(calendar().isVisible());
+    EXPECT_EQ(calendar().twipsGeometry(),
+              (TwipsRect{(calendar().screenWidthTwips() - 6960) / 2,
+                         (calendar().screenHeightTwips() - 3675) / 2, 6960, 3675}));
     EXPECT_EQ(calendar().windowTitle(), "June - Group A Calender"); // the design title
     click(calendar().Day(9));
     ASSERT_NE(matchDay(), nullptr);
@@ -50,6 +53,7 @@ TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     // Without animation the close button takes the window away on the first tick.
     test.program.form1().Animated->setCaption("Animated? No");
     click(calendar().Day(9));
+    EXPECT_FALSE(matchDay()->CloseMe->pixmap().isNull());
     click(matchDay()->CloseMe);
     ASSERT_TRUE(matchDay()->CloseTimer.isActive());
     matchDay()->CloseTimer_Timer();

@@ -52,7 +52,10 @@ public:
         return true;
     }
     bool remove(const std::string& path) override { return contents.erase(path) > 0; }
-    bool setHidden(const std::string&) override { return true; }
+    bool setHidden(const std::string& path) override {
+        hidden.push_back(path);
+        return true;
+    }
     std::string programFolder() const override { return "/app"; }
     std::string downloadFolder() const override { return "/app"; }
     std::string executableBaseName() const override { return "kickoff-clock"; }
@@ -61,6 +64,7 @@ public:
     std::map<std::string, std::string> contents;
     std::set<std::string> unreadable; // there, but reading fails (a folder, no permission)
     int writes = 0;
+    std::vector<std::string> hidden;
 };
 
 class FakeInstance final : public Instance {

@@ -1,6 +1,7 @@
 #include "app/form3.h"
 #include "countdown/bar_fixture.h"
 #include "widgets/button_label.h"
+#include "widgets/hot_area.h"
 
 // The close saves the flipped toggle and sets or clears the autostart entry
 // to match. What the user had is never lost: a reminder store that was read
@@ -26,7 +27,7 @@ TEST(SettingsAtLoadAndClose, CloseSavesTheTogglesTheAutostartAndTheReminders) {
         Form1& bar = *test.program.loadedForm1();
         QTest::mouseClick(bar.AutoLoad, Qt::LeftButton);
         test.program.loadedForm3()->Reminders += added;
-        bar.CloseButton_Click();
+        QTest::mouseClick(bar.CloseButton, Qt::LeftButton);
         EXPECT_EQ(test.files.contents["/app/settings.dsl"],
                   std::string("[AutoLoad ") + (c.autoLoad ? "No" : "Yes") +
                       "]\r\n[Animated No]\r\n[AutoComplete Yes]");
