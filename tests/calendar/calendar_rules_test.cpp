@@ -75,8 +75,8 @@ TEST(KnockOutPages, EveryTransition) {
     }
 }
 
-// Each group joins a cell's further entries with its own separator; a match
-// on the first of the month is no exception.
+// Each group, A to H, joins a cell's further entries with its own separator;
+// a match on the first of the month is no exception.
 TEST(CalendarDays, EntriesInTheCellOfTheirDayJoinedByTheirGroupsSeparator) {
     auto tables = siteTables();
     tables.mutableSlot('A', 1)->DATE = "01/06/2006";
@@ -88,6 +88,7 @@ TEST(CalendarDays, EntriesInTheCellOfTheirDayJoinedByTheirGroupsSeparator) {
         "20. Ecuador vs Germany - 20/06/2006 16:00 || Costa rica vs Poland - 20/06/2006 16:00 "
         " || Sweden vs England - 20/06/2006 21:00  || Paraguay vs Trinidad and tobago - "
         "20/06/2006 21:00 ");
+    EXPECT_TRUE(page.day(23).text.ends_with(" || Ukraine vs Tunisia - 23/06/2006 16:00 "));
 }
 
 TEST(CalendarHoverLine, NamesTheDayUnderTheMouse) {
