@@ -42,6 +42,7 @@ TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     click(calendar().Day(9));
     ASSERT_NE(matchDay(), nullptr);
     EXPECT_EQ(matchDay()->Team2[1]->caption(), "Ecuador");
+    EXPECT_EQ(matchDay()->Team1[1]->palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(calendar().Day(9)->toolTip(), calendar().Day(9)->caption());
     click(calendar().Day(10)); // a bare day closes it
     EXPECT_EQ(matchDay(), nullptr);

@@ -39,6 +39,7 @@ TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensNarrowsAndC
                            "Costa rica (group a) Vs. Germany", "Playing at Munich",
                            "Playing at Munich Stadium."}));
     EXPECT_TRUE(panel.Against->isVisible() && panel.Stad->isVisible());
+    EXPECT_EQ(panel.Against->alignment(), Qt::AlignLeft | Qt::AlignTop);
     EXPECT_FALSE(panel.Loadingtext->isVisible() || panel.ParseMatchs.isActive());
     ASSERT_TRUE(QTest::qWaitFor([&] { return test.program.form1().Form2Vis == 1; }, 5000));
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{3000, 1050, 2610, 1440}));
