@@ -2,6 +2,7 @@
 #include "calendar/form4.h"
 #include "calendar/form5.h"
 #include "calendar/open_calender.h"
+#include "countdown/form1.h"
 #include "fakes/test_program.h"
 #include "schedule/schedule_samples.h"
 #include "widgets/button_label.h"
@@ -35,10 +36,15 @@ struct CalendarTest : ::testing::Test {
 
 TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     EXPECT_TRUE(calendar().isVisible());
+    EXPECT_EQ(calendar().twipsGeometry(),
+              (TwipsRect{(calendar().screenWidthTwips() - 6960) / 2,
+                         (calendar().screenHeightTwips() - 3675) / 2, 6960, 3675}));
     EXPECT_EQ(calendar().windowTitle(), "June - Group A Calender"); // the design title
     click(calendar().Day(9));
     ASSERT_NE(matchDay(), nullptr);
     EXPECT_EQ(matchDay()->Team2[1]->caption(), "Ecuador");
+    EXPECT_EQ(matchDay()->Team1[1]->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(calendar().Day(9)->toolTip(), calendar().Day(9)->caption());
     click(calendar().Day(10)); // a bare day closes it
     EXPECT_EQ(matchDay(), nullptr);
 
@@ -48,6 +54,15 @@ TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     calendar().Day(9)->showDay("<b>9</b>", false); // a tooltip shows markup as it is
     EXPECT_EQ(QTextDocumentFragment::fromHtml(calendar().Day(9)->toolTip()).toPlainText(),
               "<b>9</b>");
+    EXPECT_EQ(calendar().Day(31)->frameStyle(), QFrame::Panel | QFrame::Sunken) << "grey";
+    // Without animation the close button takes the window away on the first tick.
+    test.program.form1().Animated->setCaption("Animated? No");
+    click(calendar().Day(9));
+    EXPECT_FALSE(matchDay()->CloseMe->pixmap().isNull());
+    click(matchDay()->CloseMe);
+    ASSERT_TRUE(matchDay()->CloseTimer.isActive());
+    matchDay()->CloseTimer_Timer();
+    EXPECT_EQ(matchDay(), nullptr);
 }
 
 TEST_F(CalendarTest, ButtonsMoveThePagesAndCloseMeUnloads) {

@@ -39,6 +39,7 @@ TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensNarrowsAndC
                            "Costa rica (group a) Vs. Germany", "Playing at Munich",
                            "Playing at Munich Stadium."}));
     EXPECT_TRUE(panel.Against->isVisible() && panel.Stad->isVisible());
+    EXPECT_EQ(panel.Against->alignment(), Qt::AlignLeft | Qt::AlignTop);
     EXPECT_FALSE(panel.Loadingtext->isVisible() || panel.ParseMatchs.isActive());
     ASSERT_TRUE(QTest::qWaitFor([&] { return test.program.form1().Form2Vis == 1; }, 5000));
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{3000, 1050, 2610, 1440}));
@@ -97,7 +98,11 @@ TEST_F(PanelTest, TheButtonsHandTheMatchOn) {
     EXPECT_TRUE(panel.MatchReminderOver->isVisible());
     QTest::mouseRelease(panel.MatchReminder, Qt::LeftButton);
     EXPECT_FALSE(panel.MatchReminderOver->isVisible());
+    QTest::mouseClick(panel.MatchReminder, Qt::LeftButton); // the same match again
     EXPECT_EQ(test.program.form3().Reminders, ";09/06/2006|18:00|Costa rica|Germany|a\r\n");
+    EXPECT_EQ(test.messageBox.shown, (std::vector<FakeMessageBox::Box>{
+                                         {"You already have a match alert setup for this match.",
+                                          "Kickoff Timer", MessageBox::Buttons::Ok}}));
     QTest::mouseClick(panel.GroupCalender, Qt::LeftButton);
     ASSERT_NE(test.program.loadedForm4(), nullptr);
     EXPECT_EQ(test.program.loadedForm4()->windowTitle(), "June - Group A Calender");
