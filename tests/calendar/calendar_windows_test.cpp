@@ -44,16 +44,12 @@ TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     ASSERT_NE(matchDay(), nullptr);
     EXPECT_EQ(matchDay()->Team2[1]->caption(), "Ecuador");
     EXPECT_EQ(matchDay()->Team1[1]->palette().color(QPalette::WindowText), QColor(Qt::white));
-    EXPECT_EQ(calendar().Day(9)->toolTip(), calendar().Day(9)->caption());
     click(calendar().Day(10)); // a bare day closes it
     EXPECT_EQ(matchDay(), nullptr);
 
     QTest::mouseMove(calendar().Day(9));
     QTest::mouseMove(calendar().Day(31)); // June's grey 31st names nothing
     EXPECT_EQ(calendar().MatchDay->caption(), "Friday 9th. June ");
-    calendar().Day(9)->showDay("<b>9</b>", false); // a tooltip shows markup as it is
-    EXPECT_EQ(QTextDocumentFragment::fromHtml(calendar().Day(9)->toolTip()).toPlainText(),
-              "<b>9</b>");
     EXPECT_EQ(calendar().Day(31)->frameStyle(), QFrame::Panel | QFrame::Sunken) << "grey";
     // Without animation the close button takes the window away on the first tick.
     test.program.form1().Animated->setCaption("Animated? No");
@@ -63,6 +59,9 @@ TEST_F(CalendarTest, ADayWithMatchesOpensTheMatchDayWindow) {
     ASSERT_TRUE(matchDay()->CloseTimer.isActive());
     matchDay()->CloseTimer_Timer();
     EXPECT_EQ(matchDay(), nullptr);
+    calendar().Day(9)->showDay("<b>9</b>", false); // a tooltip shows markup as it is
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(calendar().Day(9)->toolTip()).toPlainText(),
+              "<b>9</b>");
 }
 
 TEST_F(CalendarTest, ButtonsMoveThePagesAndCloseMeUnloads) {
