@@ -9,25 +9,41 @@ using namespace CalenderParsing;
 
 namespace {
 
-// "A2june31": the title's group ('*' all groups, 'J' July), the view, which
-// cells hold more than their day numbers, and the grey days. A knock-out
-// listing follows its cell's number.
+// The knock-out cells of each month, every text whole.
+const std::string juneKnockOut =
+    "24. [Second-Round] Group A Winner vs Group B Runner-up - 24/06/2006 17:00 || Group C Winner "
+    "vs Group D Runner-up - 24/06/2006 21:00"
+    "25. [Second-Round] Group B Winner vs Group A Runner-up - 25/06/2006 17:00 || Group D Winner "
+    "vs Group C Runner-up - 25/06/2006 21:00"
+    "26. [Second-Round] Group E Winner vs Group F Runner-up - 26/06/2006 17:00 || Group G Winner "
+    "vs Group H Runner-up - 26/06/2006 21:00"
+    "27. [Second-Round] Group F Winner vs Group E Runner-up - 27/06/2006 17:00 || Group H Winner "
+    "vs Group G Runner-up - 27/06/2006 21:00"
+    "30. [Second-Round] (A Winner vs B Runner-up) vs (C Winner vs D Runner-up) - 30/06/2006 17:00 "
+    "|| (E Winner vs F Runner-up) vs (G Winner vs H Runner-up) - 30/06/2006 21:00";
+const std::string julyKnockOut =
+    "1. [Quarter-Finals](B Winner vs A Runner-up) vs (D Winner vs C Runner-up) - 01/07/2006 17:00 "
+    "|| (F Winner vs E Runner-up) vs (H Winner vs G Runner-up) - 01/07/2006 21:00"
+    "4. [Semi-Finals] (Winner of 30/06/2006 17:00) vs (Winner of 21:00) - 04/07/2006 17:00"
+    "5. [Semi-Finals] (Winner of 01/07/2006 17:00) vs (Winner of 21:00) - 04/07/2006 21:00"
+    "8. [Third Place] Semi-Final Loser vs Semi-Final Loser - 08/07/2006 21:00"
+    "9. [Final] Semi-Final Winner vs Semi-Final Winner - 08/07/2006 20:00";
+
+// "A2june31": the title's group ('*' all groups, 'J' July), the view, what the
+// cells hold beyond their day numbers, and the grey days.
 std::string factsOf(const CalendarPage& page) {
-    std::string days, grey;
+    std::string texts, grey;
     for (int d = 1; d <= dayCount; ++d) {
-        const std::string& text = page.day(d).text;
-        days += text == bareDayText(d)                    ? ""
-                : text.starts_with(bareDayText(d) + " [") ? std::to_string(d) + " "
-                                                          : std::to_string(d) + "? ";
+        texts += page.day(d).text != bareDayText(d) ? page.day(d).text : "";
         grey += page.day(d).grey ? std::to_string(d) : "";
     }
     const char title = page.title == julyTitle        ? 'J'
                        : page.title == allGroupsTitle ? '*'
                                                       : page.title[13];
-    const char* cells = days.empty()                ? "bare"
-                        : days == "24 25 26 27 30 " ? "june"
-                        : days == "1 4 5 8 9 "      ? "july"
-                                                    : "groups";
+    const char* cells = texts.empty()           ? "bare"
+                        : texts == juneKnockOut ? "june"
+                        : texts == julyKnockOut ? "july"
+                                                : "groups";
     return title + std::string(page.view == StageView::GroupStage ? "1" : "2") + cells + grey;
 }
 
