@@ -5,10 +5,12 @@
 #include "build_config.h"
 #include "countdown/form1.h"
 #include "fakes/test_program.h"
+#include "reminders/form8.h"
 #include "reminders/reminder_store_ui.h"
 #include "schedule/schedule_samples.h"
 #include "update/form6.h"
 
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -34,7 +36,7 @@ TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
         std::map<std::string, std::string> answers;
         std::vector<std::string> requested;
         std::string read;
-        int offers;
+        std::size_t offers;
     } cases[] = {
         {{{schedule, ours}}, {schedule}, ours, 0},
         {{{schedule, notFound}, {mirror, ours}}, {schedule, mirror}, ours, 0},
@@ -50,18 +52,22 @@ TEST(ScheduleFetch, TakesTheSiteOrAfterAnErrorPageTheMirror) {
         EXPECT_EQ(test.http.requested, c.requested);
         EXPECT_EQ(test.program.loadedForm3()->scheduleText(), c.read);
         EXPECT_EQ(test.program.groupTables().slot('A', 1).DATE.empty(), c.read.empty());
-        EXPECT_EQ(test.messageBox.shown, c.offers);
+        EXPECT_EQ(test.messageBox.shown.size(), c.offers);
         EXPECT_TRUE(test.program.loadedForm1()->isVisible() && test.trayIcon.shown);
     }
 }
 
-// An icon file in any letter case is kept (a fresh folder gets one, and a
-// start-up script runs, end to end).
-TEST(FolderChores, AnIconFileInAnyCaseIsKept) {
+// A fresh folder gets its icon file, hidden; one in any letter case is kept
+// (a start-up script runs, end to end).
+TEST(FolderChores, TheFolderGetsAHiddenIconFileUnlessItHasOne) {
     TestProgram test;
-    test.files.contents["/app/DESKTOP.INI"] = "mine";
     test.program.start();
-    EXPECT_EQ(test.files.writes, 0);
+    EXPECT_NE(test.files.contents["/app/desktop.ini"].find("kickoff-clock.exe"), std::string::npos);
+    EXPECT_EQ(test.files.hidden, std::vector<std::string>{"/app/desktop.ini"});
+    TestProgram again;
+    again.files.contents["/app/DESKTOP.INI"] = "mine";
+    again.program.start();
+    EXPECT_EQ(again.files.writes, 0);
 }
 
 // The icon shows. About opens one window playing the site's movie. A double
@@ -103,11 +109,51 @@ TEST(TrayIcon, ItsClicksAndItsMenu) {
     EXPECT_FALSE(test.files.exists("/app/settings.dsl"));
 }
 
+// The about window, centred, plays the program's own movie when the site sends none.
+TEST(AboutWindow, PlaysItsOwnMovieWithoutTheSites) {
+    TestProgram test;
+    QFile own(":/about");
+    ASSERT_TRUE(own.open(QIODevice::ReadOnly));
+    Form7& about = test.program.form7();
+    EXPECT_EQ(child<AboutMovie>(about, "ShockwaveFlash1")->movie(), own.readAll());
+    EXPECT_EQ(about.twipsGeometry(),
+              (TwipsRect{(about.screenWidthTwips() - 5580) / 2,
+                         (about.screenHeightTwips() - 3600) / 2, 5580, 3600}));
+}
+
+// Due reminders open one alert, showing the last of them, and end the check
+// for the run: neither its own tick nor a new reminder starts it again.
+TEST(ReminderCheck, OneAlertARunShowingTheLastDueReminder) {
+    TestProgram test;
+    test.clock.set({{2006, 6, 9}, 9, 30, 0});
+    test.program.start();
+    ReminderStore& store = test.program.reminderStore();
+    QTimer& check = timer(*test.program.loadedForm3(), "CheckMatchs");
+    for (auto handler : {&ReminderStore::CheckMatchs_Timer, &ReminderStore::RemindersChanged}) {
+        check.stop();
+        (store.*handler)();
+        EXPECT_TRUE(check.isActive()) << "nothing due: the check goes on";
+    }
+    test.files.contents["/app/RemindMe.dsl"] = ";09/06/2006|18:00|Germany|Costa rica|a\r\n"
+                                               ";09/06/2006|21:00|Poland|Ecuador|a\r\n";
+    store.LoadReminders();
+    store.CheckMatchs_Timer();
+    ASSERT_NE(test.program.loadedForm8(), nullptr);
+    EXPECT_EQ(caption(*test.program.loadedForm8(), "Teams"), "Poland vs Ecuador");
+    EXPECT_FALSE(check.isActive());
+    store.RemindersChanged();
+    EXPECT_FALSE(check.isActive());
+}
+
+// A click appends the whole listing at the end, wherever the cursor is.
 TEST(ConversionWindow, EveryClickAppendsTheWholeListing) {
     TestProgram test;
     Form6& tool = test.program.form6();
     child<QPushButton>(tool, "Command1")->click();
+    const QString listing = child<QPlainTextEdit>(tool, "RichTextBox2")->toPlainText();
+    EXPECT_EQ(listing.count('\n'), 42); // six matches of seven lines
+    child<QPlainTextEdit>(tool, "RichTextBox2")->moveCursor(QTextCursor::Start);
+    child<QPlainTextEdit>(tool, "RichTextBox2")->moveCursor(QTextCursor::NextBlock);
     child<QPushButton>(tool, "Command1")->click();
-    // Six matches of seven lines, twice.
-    EXPECT_EQ(child<QPlainTextEdit>(tool, "RichTextBox2")->toPlainText().count('\n'), 84);
+    EXPECT_EQ(child<QPlainTextEdit>(tool, "RichTextBox2")->toPlainText(), listing + listing);
 }

@@ -1,4 +1,5 @@
 #include "common/civil_date.h"
+#include "common/twips.h"
 
 #include <gtest/gtest.h>
 
@@ -20,4 +21,11 @@ TEST(CivilDate, ReadsDatesAndTimesRefusingAnythingElseAndCountsDays) {
     EXPECT_EQ(daysBetween({2006, 2, 9}, {2006, 6, 9}), 120);
     EXPECT_EQ(daysBetween({2001, 1, 1}, {2006, 1, 1}), 1826);
     EXPECT_EQ(daysBetween({2004, 2, 28}, {2004, 3, 1}), 2);
+}
+
+// Half a pixel and more rounds away from zero, on either side of it.
+TEST(Twips, ToPixelsRoundsHalfAPixelAwayFromZero) {
+    for (auto [twips, pixels] : {std::pair{7, 0}, {8, 1}, {-7, 0}, {-8, -1}}) {
+        EXPECT_EQ(twipsToPixels(twips), pixels) << twips;
+    }
 }

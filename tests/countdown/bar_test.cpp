@@ -11,6 +11,7 @@ TEST_F(Form1Load, GrowsOpenAndWritesTheDaysAndTheNextMatch) {
     EXPECT_EQ(test.windowEffects.keptOnTop, std::vector<QWidget*>{&bar});
     EXPECT_TRUE(bar.isVisible() && timer(bar, "Opener").isActive() &&
                 timer(bar, "Timer1").isActive() && timer(bar, "Timer3").isActive());
+    EXPECT_EQ(bar.twipsGeometry().width + bar.twipsGeometry().height, 20) << "from 10 by 10";
     bar.Timer1_Timer();
     EXPECT_EQ(caption(bar, "CountdownDisplay"), "2 Days left until 09/06/06");
     EXPECT_EQ(timer(bar, "Timer1").interval(), 10000);

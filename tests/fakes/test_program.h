@@ -21,6 +21,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -58,7 +59,10 @@ public:
         return !exists(to) && unreadable.erase(from) && unreadable.insert(to).second;
     }
     void removeStaleTemporaries() override {}
-    bool setHidden(const std::string&) override { return true; }
+    bool setHidden(const std::string& path) override {
+        hidden.push_back(path);
+        return true;
+    }
     int openScript(const std::string&) override { return -1; }
     std::string programFolder() const override { return "/app"; }
     std::string downloadFolder() const override { return "/app"; }
@@ -68,6 +72,7 @@ public:
     std::map<std::string, std::string> contents;
     std::set<std::string> unreadable; // there, but reading fails (a folder, no permission)
     int writes = 0;
+    std::vector<std::string> hidden;
 };
 
 class FakeInstance final : public Instance {
@@ -106,14 +111,15 @@ private:
     }
 };
 
-// Answers Ok, or No to a question; counts the boxes.
+// Answers Ok, or No to a question; records each box: text, title, buttons.
 class FakeMessageBox final : public MessageBox {
 public:
-    Answer show(const std::string&, const std::string&, Buttons buttons) override {
-        ++shown;
+    Answer show(const std::string& text, const std::string& title, Buttons buttons) override {
+        shown.emplace_back(text, title, buttons);
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
-    int shown = 0;
+    using Box = std::tuple<std::string, std::string, Buttons>;
+    std::vector<Box> shown;
 };
 
 // Handles are the windows' own ids; the test says which one is in front.

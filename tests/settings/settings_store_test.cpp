@@ -2,22 +2,41 @@
 #include "countdown/bar_fixture.h"
 #include "reminders/reminder_store_ui.h"
 
-using SettingsAtLoadAndClose = BarTest;
-
-TEST_F(SettingsAtLoadAndClose, CloseSetsAutostartAndWritesWhatWasLoaded) {
-    test.files.contents["/app/settings.dsl"] = "[AutoLoad No]\r\n[Animated No]";
-    test.files.contents["/app/RemindMe.dsl"] = ";10/06/2006|21:00|England|Paraguay|b\r\n";
-    test.program.start();
-    Form1& bar = *test.program.loadedForm1();
-    QTest::mouseClick(child(bar, "AutoLoad"), Qt::LeftButton);
-    test.program.saveSession(); // a logout's save request: the same files; the program runs on
-    EXPECT_FALSE(test.program.ended());
-    bar.CloseButton_Click();
-    EXPECT_EQ(test.files.contents["/app/settings.dsl"],
-              "[AutoLoad Yes]\r\n[Animated No]\r\n[AutoComplete Yes]");
-    EXPECT_EQ(test.autoStart.calls, (std::vector<std::string>{"set", "set"}));
-    EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], ";10/06/2006|21:00|England|Paraguay|b\r\n");
-    EXPECT_TRUE(test.program.ended());
+// The close (and a logout's save request before it) saves the flipped toggle
+// and sets or clears the autostart entry to match; a reminder store that was
+// read or missing is written as it is now.
+TEST(SettingsAtLoadAndClose, CloseSavesTheTogglesTheAutostartAndTheReminders) {
+    const std::string stored = ";10/06/2006|21:00|England|Paraguay|b\r\n";
+    const std::string added = ";09/06/2006|18:00|Costa rica|Germany|a\r\n";
+    const struct {
+        bool autoLoad;
+        bool storeRead; // or missing
+        std::string written;
+    } cases[] = {{false, true, stored + added}, {true, false, added}};
+    for (const auto& c : cases) {
+        TestProgram test;
+        test.files.contents["/app/settings.dsl"] =
+            std::string(c.autoLoad ? "" : "[AutoLoad No]") + "[Animated No]";
+        if (c.storeRead) {
+            test.files.contents["/app/RemindMe.dsl"] = stored;
+        }
+        test.program.start();
+        Form1& bar = *test.program.loadedForm1();
+        QTest::mouseClick(child(bar, "AutoLoad"), Qt::LeftButton);
+        std::string panelText = "09/06/2006\r\n18:00|Costa rica|Germany (group a)";
+        test.program.reminderStore().AddReminder(panelText);
+        test.program.saveSession(); // the same files; the program runs on
+        EXPECT_FALSE(test.program.ended());
+        QTest::mouseClick(child(bar, "CloseButton"), Qt::LeftButton);
+        EXPECT_EQ(test.files.contents["/app/settings.dsl"],
+                  std::string("[AutoLoad ") + (c.autoLoad ? "No" : "Yes") +
+                      "]\r\n[Animated No]\r\n[AutoComplete Yes]");
+        const std::string autoStart = c.autoLoad ? "clear" : "set";
+        EXPECT_EQ(test.autoStart.calls, (std::vector<std::string>{autoStart, autoStart}));
+        const auto found = test.files.contents.find("/app/RemindMe.dsl");
+        EXPECT_EQ(found == test.files.contents.end() ? "none" : found->second, c.written);
+        EXPECT_TRUE(test.program.ended());
+    }
 }
 
 // What the user had is never lost: a store that cannot be read is not written

@@ -34,6 +34,7 @@ TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensNarrowsAndC
                      "Costa rica (group a) Vs. Germany", "Playing at Munich",
                      "Playing at Munich Stadium."}));
     EXPECT_TRUE(child(panel, "Against")->isVisible() && child(panel, "Stad")->isVisible());
+    EXPECT_EQ(child<CaptionLabel>(panel, "Against")->alignment(), Qt::AlignLeft | Qt::AlignTop);
     EXPECT_FALSE(child(panel, "Loadingtext")->isVisible() ||
                  timer(panel, "ParseMatchs").isActive());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !timer(panel, "OpenTimer").isActive(); }, 5000));
@@ -93,7 +94,11 @@ TEST_F(PanelTest, TheButtonsHandTheMatchOn) {
     EXPECT_TRUE(child(panel, "MatchReminderOver")->isVisible());
     QTest::mouseRelease(child(panel, "MatchReminder"), Qt::LeftButton);
     EXPECT_FALSE(child(panel, "MatchReminderOver")->isVisible());
+    QTest::mouseClick(child(panel, "MatchReminder"), Qt::LeftButton); // the same match again
     EXPECT_EQ(test.program.reminderStore().text(), ";09/06/2006|18:00|Costa rica|Germany|a\r\n");
+    EXPECT_EQ(test.messageBox.shown, (std::vector<FakeMessageBox::Box>{
+                                         {"You already have a match alert setup for this match.",
+                                          "Kickoff Timer", MessageBox::Buttons::Ok}}));
     QTest::mouseClick(child(panel, "GroupCalender"), Qt::LeftButton);
     ASSERT_NE(test.program.loadedForm4(), nullptr);
     EXPECT_EQ(test.program.loadedForm4()->windowTitle(), "June - Group A Calender");
