@@ -65,6 +65,10 @@ void ReminderStore::RemindersChanged() {
     }
 }
 
+bool ReminderStore::checking() const {
+    return checkMatchs_.isActive();
+}
+
 void ReminderStore::StopChecking() {
     checkMatchs_.stop();
 }

@@ -35,6 +35,7 @@ public:
     void SaveReminders();
 
     const std::string& text() const { return reminders_; }
+    bool checking() const;
 
 private:
     Program& program_;

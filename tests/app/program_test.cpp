@@ -128,11 +128,10 @@ TEST(ReminderCheck, OneAlertARunShowingTheLastDueReminder) {
     test.clock.set({{2006, 6, 9}, 9, 30, 0});
     test.program.start();
     ReminderStore& store = test.program.reminderStore();
-    QTimer& check = timer(*test.program.loadedForm3(), "CheckMatchs");
     for (auto handler : {&ReminderStore::CheckMatchs_Timer, &ReminderStore::RemindersChanged}) {
-        check.stop();
+        store.StopChecking();
         (store.*handler)();
-        EXPECT_TRUE(check.isActive()) << "nothing due: the check goes on";
+        EXPECT_TRUE(store.checking()) << "nothing due: the check goes on";
     }
     test.files.contents["/app/RemindMe.dsl"] = ";09/06/2006|18:00|Germany|Costa rica|a\r\n"
                                                ";09/06/2006|21:00|Poland|Ecuador|a\r\n";
@@ -140,9 +139,9 @@ TEST(ReminderCheck, OneAlertARunShowingTheLastDueReminder) {
     store.CheckMatchs_Timer();
     ASSERT_NE(test.program.loadedForm8(), nullptr);
     EXPECT_EQ(caption(*test.program.loadedForm8(), "Teams"), "Poland vs Ecuador");
-    EXPECT_FALSE(check.isActive());
+    EXPECT_FALSE(store.checking());
     store.RemindersChanged();
-    EXPECT_FALSE(check.isActive());
+    EXPECT_FALSE(store.checking());
 }
 
 // A click appends the whole listing at the end, wherever the cursor is.
