@@ -6,8 +6,7 @@
 #include "calendar/match_day.h"
 #include "fuzz_check.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text = inputText(data, size);
+void fuzzText(std::string_view text) {
     const MatchDay::DayMatches day = MatchDay::readDayText(text);
     check(day.rows.size() <= MatchDay::maxRows && text.find(day.date) != std::string_view::npos);
     for (const MatchDay::MatchRow& row : day.rows) {
@@ -16,11 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               text.find(row.team2) != std::string_view::npos);
     }
     // The hover line of the same text names a day of the title's month.
-    const int cell = static_cast<int>(size % CalenderParsing::dayCount) + 1;
+    const int cell = static_cast<int>(text.size() % CalenderParsing::dayCount) + 1;
     for (const char* title : {CalenderParsing::designTitle, CalenderParsing::julyTitle}) {
         const auto line = CalenderParsing::hoverLine(title, cell, text, false);
         check(!line || line->ends_with(CalenderParsing::monthWord(title)));
     }
     check((MatchDay::windowHeight(static_cast<int>(day.rows.size())) > 0) == !day.rows.empty());
-    return 0;
 }

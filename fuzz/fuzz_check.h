@@ -4,14 +4,17 @@
 #include <cstdlib>
 #include <string_view>
 
-// The fuzzer's bytes as the text a reader is given.
-inline std::string_view inputText(const std::uint8_t* data, std::size_t size) {
-    return {reinterpret_cast<const char*>(data), size};
-}
-
 // A property that must hold: a failure stops the run and libFuzzer keeps the input.
 inline void check(bool holds) {
     if (!holds) {
         std::abort();
     }
+}
+
+// Each target checks its properties on the fuzzer's bytes as the text a reader is given.
+void fuzzText(std::string_view text);
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzzText({reinterpret_cast<const char*>(data), size});
+    return 0;
 }

@@ -7,8 +7,7 @@
 #include "fuzz_check.h"
 #include "schedule/roster.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text = inputText(data, size);
+void fuzzText(std::string_view text) {
     const std::string name = normaliseTeamName(text);
     check(normaliseTeamName(name) == name && (name == "USA" || name.size() == text.size()));
     check(!namesTeamExactly(text) || findTeam(name) != nullptr);
@@ -20,5 +19,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto named = Suggestions::nameInCaption(text)) {
         check(text.find("Did you mean " + *named + "?") != std::string_view::npos);
     }
-    return 0;
 }

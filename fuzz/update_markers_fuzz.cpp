@@ -14,8 +14,7 @@ bool isSentence(const std::string& text) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text = inputText(data, size);
+void fuzzText(std::string_view text) {
     if (const auto url = updateMarkerContent(text)) {
         check(text.find("<!-- [Update] " + *url + " [Update] -->") != std::string_view::npos);
         // From an https site, only an https address is ever offered.
@@ -29,5 +28,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto estimate = downloadTime(text)) {
         check(isSentence(estimate->at56k) && isSentence(estimate->at128k));
     }
-    return 0;
 }
