@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using XMLParsing::FixtureLookup;
-using XMLParsing::GroupTables;
-using XMLParsing::MatchSlot;
-using XMLParsing::splitGroups;
+using namespace XMLParsing;
 
 namespace {
 
@@ -74,7 +71,7 @@ TEST(FixtureLookup, FindsTheFirstMatchDatedAfterTodayByExactName) {
         {"", {2006, 6, 1}, "0 "},
     };
     for (auto [team, today, next] : cases) {
-        const FixtureLookup f = XMLParsing::lookupFixture(tables, team, today);
+        const FixtureLookup f = lookupFixture(tables, team, today);
         const std::string date = f.slot ? " " + f.slot->DATE : "";
         EXPECT_EQ(std::to_string(int(f.outcome)) + " " + f.opponent + date + f.groupSuffix, next)
             << team;
