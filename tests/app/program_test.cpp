@@ -101,8 +101,7 @@ TEST(TrayIcon, ItsClicksAndItsMenu) {
     menu.email->trigger();
     EXPECT_EQ(test.shell.opened,
               (std::vector<std::string>{site + "/", std::string("mailto:") + BuildConfig::mail}));
-    std::string panelText = "10/06/2006\r\n21:00|England|Paraguay (group b)";
-    test.program.reminderStore().AddReminder(panelText);
+    test.addReminder("10/06/2006\r\n21:00|England|Paraguay (group b)");
     menu.exitme->trigger();
     EXPECT_TRUE(!test.trayIcon.shown && test.program.ended());
     EXPECT_EQ(test.files.contents["/app/RemindMe.dsl"], reminders);

@@ -11,6 +11,7 @@
 #include "platform/shell.h"
 #include "platform/tray_icon.h"
 #include "platform/window_effects.h"
+#include "reminders/reminder_store_ui.h"
 #include "widgets/caption_label.h"
 
 #include <QTimer>
@@ -174,6 +175,9 @@ struct TestProgram {
     Program program{Services{clock, files, instance, shell, http, messageBox, windowEffects,
                              autoStart, trayIcon},
                     nullptr};
+
+    // As the panel's reminder button hands its match text over.
+    void addReminder(std::string panelText) { program.reminderStore().AddReminder(panelText); }
 };
 
 // The windows keep their elements and timers to themselves; the tests find
