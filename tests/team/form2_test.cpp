@@ -39,12 +39,11 @@ TEST_F(PanelTest, OnItsOwnTimersItOpensBelowTheBarFindsTheMatchWidensNarrowsAndC
                  timer(panel, "ParseMatchs").isActive());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !timer(panel, "OpenTimer").isActive(); }, 5000));
     EXPECT_EQ(panel.twipsGeometry(), (TwipsRect{3000, 1050, 2610, 1440}));
-    QTest::mouseClick(child(panel, "OpenExtension"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !timer(panel, "ExtOpen").isActive(); }, 5000));
-    EXPECT_EQ(child(panel, "CloseMe")->geometry().topLeft(), QPoint(334, 0));
-    QTest::mouseClick(child(panel, "OpenExtension"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !timer(panel, "ExtClose").isActive(); }, 5000));
-    EXPECT_EQ(child(panel, "CloseMe")->geometry().topLeft(), QPoint(159, 0));
+    for (auto [slide, closeMeLeft] : {std::pair{"ExtOpen", 334}, {"ExtClose", 159}}) {
+        QTest::mouseClick(child(panel, "OpenExtension"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !timer(panel, slide).isActive(); }, 5000));
+        EXPECT_EQ(child(panel, "CloseMe")->geometry().topLeft(), QPoint(closeMeLeft, 0)) << slide;
+    }
     QTest::mouseClick(child(panel, "CloseMe"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return test.program.loadedForm2() == nullptr; }, 5000));
 }
