@@ -1,15 +1,25 @@
 """A user's first minutes: a search with its offer opens a team's panel with its next
-match (its stadium's markup shown as typed), a reminder and news page; the settings strip;
-a logout's SIGTERM, and a SIGHUP hard on its heels, save the settings and the reminder and
-end the program."""
+match (its stadium's markup shown as typed); the group calendar and a day's matches, then
+closed; a reminder and news page; the settings strip; a logout's SIGTERM, and a SIGHUP hard
+on its heels, save the settings and the reminder and end the program."""
 
 import signal
 
 from harness import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, FACE, GERMANY, SITE_URL, LoopbackSite,
-                     ProgramRun, accessible, click, geometry, labels, main, open_panel,
+                     ProgramRun, accessible, buttons, click, geometry, labels, main, open_panel,
                      press, settle, wait_for, SITE_SCHEDULE)
 
 MARKED = {"GroupMatchs.xml": SITE_SCHEDULE.replace(b">Munich<", b"><b>Munich</b><")}
+GROUP_A, MATCH_DAY = "June - Group A Calender", "Match Day Information"
+
+
+def shows(window, *starts):  # texts so starting among its labels and buttons
+    texts = [text for text, _ in labels(window)] + buttons(window)
+    return all(any(t.startswith(start) for t in texts) for start in starts)
+
+
+def closed(run, title):
+    return lambda: title not in [w.name for w in run.windows()]
 
 
 def test(binary):
@@ -23,6 +33,17 @@ def test(binary):
         accessible(panel)
         press(panel, "Widen panel")
         wait_for(lambda: geometry("Team")[2] == 348, what="the widened panel")
+        press(panel, "Group Match Calender")
+        calendar = run.window(GROUP_A)
+        accessible(calendar)
+        assert shows(calendar, "9. Germany vs", "14. Germany vs", "20. Ecuador vs Germany")
+        click((104, 72), title=GROUP_A)  # day 9
+        wait_for(lambda: shows(run.window(MATCH_DAY), "09/06/2006", "18:00", "Germany",
+                               "Costa rica", "21:00", "Poland", "Ecuador"), what="day 9's matches")
+        click((134, 11), title=MATCH_DAY)  # its close button
+        wait_for(closed(run, MATCH_DAY), what="the match day window shrunk away")
+        press(calendar, "Close")
+        wait_for(closed(run, GROUP_A), what="the calendar closed")
         press(panel, "Add Match Reminder")
         click((263, 80), title="Team")  # Team News
         wait_for(run.opened, what="the news page")
