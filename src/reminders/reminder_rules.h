@@ -52,7 +52,7 @@ constexpr int checkInterval = 600;
 // How long the check may sleep after one that found nothing due. Nothing can
 // fall due between the store's changes except at a change of the date or
 // the hour, so it sleeps to just before the next full hour, then looks every
-// checkInterval until the hour has turned (the clock reads whole seconds),
+// checkInterval until the hour has turned (reckoned in whole seconds),
 // but never longer than a minute, so a clock set by hand is noticed.
 int nextCheckDelay(const LocalDateTime& now);
 
