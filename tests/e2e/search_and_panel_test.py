@@ -7,7 +7,7 @@ import signal
 
 from harness import (ANIMATED, AUTO_COMPLETE, AUTO_LOAD, FACE, GERMANY, SITE_URL, LoopbackSite,
                      ProgramRun, accessible, buttons, click, geometry, labels, main, open_panel,
-                     press, settle, wait_for, SITE_SCHEDULE)
+                     press, settle, shown, wait_for, SITE_SCHEDULE)
 
 MARKED = {"GroupMatchs.xml": SITE_SCHEDULE.replace(b">Munich<", b"><b>Munich</b><")}
 GROUP_A, MATCH_DAY = "June - Group A Calender", "Match Day Information"
@@ -16,10 +16,6 @@ GROUP_A, MATCH_DAY = "June - Group A Calender", "Match Day Information"
 def shows(window, *starts):  # texts so starting among its labels and buttons
     texts = [text for text, _ in labels(window)] + buttons(window)
     return all(any(t.startswith(start) for t in texts) for start in starts)
-
-
-def closed(run, title):
-    return lambda: title not in [w.name for w in run.windows()]
 
 
 def test(binary):
@@ -41,9 +37,9 @@ def test(binary):
         wait_for(lambda: shows(run.window(MATCH_DAY), "09/06/2006", "18:00", "Germany",
                                "Costa rica", "21:00", "Poland", "Ecuador"), what="day 9's matches")
         click((134, 11), title=MATCH_DAY)  # its close button
-        wait_for(closed(run, MATCH_DAY), what="the match day window shrunk away")
+        wait_for(lambda: not shown(MATCH_DAY), what="the match day window shrunk away")
         press(calendar, "Close")
-        wait_for(closed(run, GROUP_A), what="the calendar closed")
+        wait_for(lambda: not shown(GROUP_A), what="the calendar closed")
         press(panel, "Add Match Reminder")
         click((263, 80), title="Team")  # Team News
         wait_for(run.opened, what="the news page")
